@@ -1,0 +1,29 @@
+# make run: install what is missing, build and start the editor from the repository root.
+# make test: install what is missing, build and run every test.
+BUILD ?= build
+WERROR ?= OFF
+JOBS ?= $(shell nproc)
+
+.PHONY: deps configure build run test bench clean
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DDRAWLET_WERROR=$(WERROR) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/src/drawlet ]; then exec $(BUILD)/src/drawlet; \
+	else echo "The editor window is not built yet: only drawlet-cli ($(BUILD)/src/cli/drawlet-cli) exists so far."; exit 1; fi
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@$(BUILD)/bench/drawlet_bench
+
+clean:
+	@rm -rf $(BUILD)

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "document/editor_state.h"
+#include "document/records.h"
+#include "platform/font.h"
+
+namespace drawlet {
+
+enum class LoadMode { Load = 0, Merge = 1, Insert = 2 };
+
+// Indices above this in a "shape", "shapefx" or "pt" line are taken as damage and the
+// line is skipped, so no file can make the reader allocate without bound.
+inline constexpr int64_t MaxFileIndex = 1000000;
+
+// The document as text: "obj", "shape", "shapefx" and "pt" lines, each ended by CR LF.
+// Objects that hold only their placeholder write no shape line.
+std::string WriteDocumentText(const Document& doc);
+
+// Reads document lines into the drawing in the given mode. The caller has already reset
+// the drawing for a load. Moves CurrentObject as object lines are placed; loads a font for
+// every shape line. Never fails: unknown or damaged lines are skipped.
+void ReadDocumentText(std::string_view text, LoadMode mode, Document& doc, EditorState& state,
+                      platform::Fonts& fonts);
+
+// The two lines of an FX preset file for effect fxIndex saved under a name.
+std::string WritePresetText(const std::string& name, int64_t fxIndex, const ShapeFx& fx);
+
+}  // namespace drawlet

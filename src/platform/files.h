@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace drawlet::platform {
+
+enum class PathKind { Missing, File, Folder };
+
+struct DirectoryEntry {
+  std::string Name;
+  bool IsFolder = false;
+};
+
+// The file system as the core sees it; paths are relative to the current directory.
+class Files {
+ public:
+  virtual ~Files() = default;
+  virtual std::string CurrentDirectory() = 0;
+  virtual PathKind Kind(const std::string& path) = 0;
+  // The whole content of a file; nullopt when it is missing or cannot be read.
+  virtual std::optional<std::string> ReadText(const std::string& path) = 0;
+  // Replaces the file's content through a temporary file in the same folder and a rename,
+  // so a failed write leaves the previous file intact. False when it could not be written.
+  virtual bool WriteText(const std::string& path, const std::string& content) = 0;
+  // Creates the folder and its parents; false when it does not exist afterwards.
+  virtual bool MakeFolders(const std::string& path) = 0;
+  // Entries of a folder matching a pattern such as "*.txt", in the listing's order;
+  // empty when the folder is missing.
+  virtual std::vector<DirectoryEntry> List(const std::string& folder, const std::string& pattern) = 0;
+};
+
+}  // namespace drawlet::platform
