@@ -1,0 +1,66 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "document/editor_view.h"
+#include "document/session.h"
+#include "platform/local_files.h"
+
+namespace drawlet::cli {
+
+// Dialogs that are always cancelled: batch work never asks.
+class NoDialogs : public platform::Dialogs {
+ public:
+  std::string OpenFile(const std::string&, const std::string&, const std::string&, int) override { return {}; }
+  std::string SaveFile(const std::string&, const std::string&, const std::string&, int) override { return {}; }
+  std::string Input(const std::string&, const std::string&, const std::string&) override { return {}; }
+  int64_t Color(int64_t) override { return -1; }
+  std::optional<platform::FontChoice> Font(const platform::FontChoice&) override { return std::nullopt; }
+};
+
+// Message boxes written as lines to the error stream.
+class StreamMessages : public platform::MessageBoxes {
+ public:
+  explicit StreamMessages(std::ostream& err) : err_(err) {}
+  void Show(const std::string& title, const std::string& text, platform::MessageIcon) override {
+    err_ << "drawlet-cli: " << title << ": " << text << '\n';
+    ++shown_;
+  }
+  int Shown() const { return shown_; }
+
+ private:
+  std::ostream& err_;
+  int shown_ = 0;
+};
+
+// Fonts are not needed to read or write documents.
+class NoFonts : public platform::Fonts {
+ public:
+  platform::FontHandle Load(const std::string&, int64_t, int64_t) override { return nullptr; }
+};
+
+class NoImages : public platform::Images {
+ public:
+  platform::ImageHandle Load(const std::string&) override { return nullptr; }
+  platform::ImageHandle Copy(const platform::Image&, int32_t, int32_t, int32_t, int32_t) override { return nullptr; }
+  bool SavePng(const platform::Image&, const std::string&) override { return false; }
+};
+
+// A whole editing session on the local files, without a window.
+struct BatchSession {
+  explicit BatchSession(std::ostream& err);
+
+  Document Doc;
+  EditorState State;
+  sVdOptions Options;
+  platform::LocalFiles Files;
+  NoDialogs Dialogs;
+  StreamMessages Messages;
+  NoFonts Fonts;
+  NoImages Images;
+  NullView View;
+  Session S{Doc, State, Options, Files, Dialogs, Messages, Fonts, Images, View};
+};
+
+}  // namespace drawlet::cli

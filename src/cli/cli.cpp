@@ -1,0 +1,110 @@
+#include "cli/cli.h"
+
+#include "cli/batch_session.h"
+#include "document/document_file_ops.h"
+#include "document/object_ops.h"
+
+namespace drawlet::cli {
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: drawlet-cli resave IN OUT\n"
+    "       drawlet-cli merge IN1 IN2 [...] -o OUT\n"
+    "       drawlet-cli info IN\n";
+
+// A missing input would read as an empty drawing in the editor; batch work refuses it.
+bool CheckReadable(platform::Files& files, const std::string& path, std::ostream& err) {
+  if (files.Kind(path) != platform::PathKind::File) {
+    err << "drawlet-cli: cannot read " << path << ": no such file\n";
+    return false;
+  }
+  if (!files.ReadText(path)) {
+    err << "drawlet-cli: cannot read " << path << "\n";
+    return false;
+  }
+  return true;
+}
+
+// Loads the first input and merges the others, as "Load document" and "Merge" do.
+bool LoadAll(BatchSession& batch, const std::vector<std::string>& inputs, std::ostream& err) {
+  for (const auto& in : inputs) {
+    if (!CheckReadable(batch.Files, in, err)) return false;
+  }
+  InitDocument(batch.S);
+  AddObject(batch.S, 0);
+  for (size_t i = 0; i < inputs.size(); ++i) {
+    LoadDocument(batch.S, i == 0 ? LoadMode::Load : LoadMode::Merge, inputs[i], false);
+  }
+  return true;
+}
+
+int Save(BatchSession& batch, const std::string& out) {
+  return SaveDocument(batch.S, out, false) ? 0 : 1;
+}
+
+int Resave(const std::vector<std::string>& args, std::ostream& err) {
+  if (args.size() != 3) {
+    err << Usage;
+    return 2;
+  }
+  BatchSession batch(err);
+  if (!LoadAll(batch, {args[1]}, err)) return 1;
+  return Save(batch, args[2]);
+}
+
+int Merge(const std::vector<std::string>& args, std::ostream& err) {
+  std::vector<std::string> inputs;
+  std::string out;
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "-o" && i + 1 < args.size()) {
+      out = args[++i];
+    } else {
+      inputs.push_back(args[i]);
+    }
+  }
+  if (inputs.size() < 2 || out.empty()) {
+    err << Usage;
+    return 2;
+  }
+  BatchSession batch(err);
+  if (!LoadAll(batch, inputs, err)) return 1;
+  return Save(batch, out);
+}
+
+int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 2) {
+    err << Usage;
+    return 2;
+  }
+  BatchSession batch(err);
+  if (!LoadAll(batch, {args[1]}, err)) return 1;
+  int64_t total = 0;
+  for (size_t i = 0; i < batch.Doc.Objects.size(); ++i) {
+    const auto& object = batch.Doc.Objects[i];
+    const int64_t shapes = object.HasShape ? static_cast<int64_t>(object.Shapes.size()) : 0;
+    total += shapes;
+    out << i << '\t' << object.Name << '\t' << shapes << '\n';
+  }
+  out << "total\t" << batch.Doc.Objects.size() << " objects\t" << total << '\n';
+  return 0;
+}
+
+}  // namespace
+
+BatchSession::BatchSession(std::ostream& err) : Messages(err) { SetDefaultOptions(Options); }
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    err << Usage;
+    return 2;
+  }
+  const std::string& command = args[0];
+  if (command == "resave") return Resave(args, err);
+  if (command == "merge") return Merge(args, err);
+  if (command == "info") return Info(args, out, err);
+  err << "drawlet-cli: unknown command " << command << "\n" << Usage;
+  return 2;
+}
+
+}  // namespace drawlet::cli
