@@ -51,8 +51,8 @@ void SetDefaultOptions(sVdOptions& options);
 // The options as the text of "Preferences.ini".
 std::string OptionsToText(const sVdOptions& options);
 
-// Reads the text of "Preferences.ini" into the record; false when it is not JSON, in which
-// case the record is left as it was.
+// Reads the text of "Preferences.ini" into the record (a zero Zoom reads 100, a snap step below 1
+// reads 1); false when it is not JSON, in which case the record is left as it was.
 bool OptionsFromText(const std::string& text, sVdOptions& options);
 
 // The path of "Preferences.ini" in the current directory.
