@@ -31,7 +31,7 @@ class Dialogs {
   virtual std::optional<FontChoice> Font(const FontChoice& initial) = 0;
 };
 
-enum class MessageIcon { Error, Info };
+enum class MessageIcon { None, Error, Info, Question };
 
 // Message boxes with an OK button only.
 class MessageBoxes {
