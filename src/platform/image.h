@@ -6,6 +6,15 @@
 
 namespace drawlet::platform {
 
+// Read-only view of pixels: premultiplied ARGB in native-endian 32-bit words
+// (the layout of cairo's ARGB32 and Qt's ARGB32_Premultiplied), rows Stride bytes apart.
+struct PixelRows {
+  const uint8_t* Data = nullptr;
+  int32_t Width = 0;
+  int32_t Height = 0;
+  int32_t Stride = 0;
+};
+
 // A raster image; adapters derive from it to keep their pixel storage.
 class Image {
  public:
@@ -14,6 +23,8 @@ class Image {
   virtual int32_t Height() const = 0;
   // Alpha of the pixel at (x, y), 0 outside the image.
   virtual uint8_t AlphaAt(int32_t x, int32_t y) const = 0;
+  // The pixels for display; empty where an adapter keeps none in that layout.
+  virtual PixelRows Pixels() const { return {}; }
 };
 
 // Reference-counted, so copies of an image shape share one loaded image safely.

@@ -9,15 +9,6 @@
 
 namespace drawlet::platform {
 
-// Read-only view of a canvas's pixels: premultiplied ARGB in native-endian 32-bit words
-// (the layout of cairo's ARGB32 and Qt's ARGB32_Premultiplied), rows Stride bytes apart.
-struct PixelRows {
-  const uint8_t* Data = nullptr;
-  int32_t Width = 0;
-  int32_t Height = 0;
-  int32_t Stride = 0;
-};
-
 // A 2-D vector drawing service on a raster target the canvas owns. Coordinates are user
 // units, mapped to pixels by the user transform (y points down). Drawing is antialiased and
 // blends source over. Each paint call (Fill, Stroke, StrokeDashed, StrokeDotted, DrawImage)
