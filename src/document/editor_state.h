@@ -41,6 +41,11 @@ struct EditorState {
   std::string DocumentFile;
   uint8_t LockSelection = 0;
   Shape Clipboard;
+  // Gesture state shared by the canvas tools and the redraw's click selection.
+  uint8_t CreateState = 0;     // 0 idle, 1 creation pressed, 2 the new shape follows the drag
+  uint8_t TransformState = 0;  // 0 none, 1 point drag, 2 selection transform, 3 points added
+  int8_t HitState = 0;         // 0 no hit, -1 hit in this redraw, 1 hit taken for this press
+  uint8_t ShiftDown = 0;
 };
 
 }  // namespace drawlet
