@@ -1,0 +1,129 @@
+#include "document/object_ops.h"
+
+#include <algorithm>
+#include <string>
+
+namespace drawlet {
+
+namespace {
+
+constexpr size_t MaxObjectNameChars = 20;
+
+// Counts characters, not bytes, so a name is never cut inside a multi-byte character.
+std::string FirstChars(const std::string& text, size_t count) {
+  size_t chars = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const bool startsChar = (static_cast<unsigned char>(text[i]) & 0xC0u) != 0x80u;
+    if (startsChar && chars++ == count) return text.substr(0, i);
+  }
+  return text;
+}
+
+int64_t ClampToObjects(const Session& s, int64_t index) {
+  return std::clamp<int64_t>(index, 0, LastIndex(s.Doc.Objects));
+}
+
+void SwapObjectOrderWith(Session& s, int64_t partner) {
+  std::swap(CurrentObjectOf(s).Order, s.Doc.Objects[static_cast<size_t>(partner)].Order);
+  SortObjects(s.Doc);
+  RefreshAll(s);
+}
+
+}  // namespace
+
+void InitDocument(Session& s) {
+  s.Doc.Objects = std::vector<ObjectLayer>(1);
+  s.Doc.Objects[0].Shapes[0].Color = StartPlaceholderColor;
+}
+
+void NewDocument(Session& s) {
+  s.Doc.Objects = std::vector<ObjectLayer>(1);
+  s.State.HasShapes = -1;
+  s.State.CurrentObject = 0;
+  s.State.CurrentShape = 0;
+  s.State.CurrentFx = 0;
+  s.State.CurrentPoint = 0;
+  s.View.DrawObjectList();
+  s.View.RefillShapeList();
+}
+
+void AddObject(Session& s, int64_t offset) {
+  const int64_t n = LastIndex(s.Doc.Objects) + offset;
+  ResizeTo(s.Doc.Objects, n + 1);
+  ObjectLayer& object = s.Doc.Objects[static_cast<size_t>(n)];
+  object.Alpha = 255;
+  object.Order = WrapU8(n);
+  object.Name = "Obj_" + std::to_string(n);
+  s.State.CurrentObject = n;
+  s.State.CurrentShape = 0;
+  SortObjects(s.Doc);
+  RefreshAll(s);
+}
+
+void AppendEmptyObject(Session& s) {
+  ResizeTo(s.Doc.Objects, LastIndex(s.Doc.Objects) + 2);
+  s.State.CurrentObject = LastIndex(s.Doc.Objects);
+  s.State.CurrentShape = 0;
+  s.View.DrawObjectList();
+}
+
+void DeleteObject(Session& s) {
+  if (s.Doc.Objects.size() > 1 && HasIndex(s.Doc.Objects, s.State.CurrentObject)) {
+    s.Doc.Objects.erase(s.Doc.Objects.begin() + s.State.CurrentObject);
+  }
+  s.State.CurrentObject = 0;
+  s.State.CurrentShape = 0;
+  RefreshAll(s);
+}
+
+void MoveObjectUp(Session& s) {
+  if (s.State.CurrentObject < 0 || s.State.CurrentObject >= LastIndex(s.Doc.Objects)) return;
+  SwapObjectOrderWith(s, s.State.CurrentObject + 1);
+}
+
+void MoveObjectDown(Session& s) {
+  if (s.State.CurrentObject < 1 || s.State.CurrentObject > LastIndex(s.Doc.Objects)) return;
+  SwapObjectOrderWith(s, s.State.CurrentObject - 1);
+}
+
+void RenameObject(Session& s) {
+  ObjectLayer& object = CurrentObjectOf(s);
+  const std::string answer =
+      FirstChars(s.Dialogs.Input("New Name", "Set the name for this object", object.Name), MaxObjectNameChars);
+  if (!answer.empty()) object.Name = answer;
+  RefreshAll(s);
+}
+
+void SelectObject(Session& s, int64_t index) {
+  s.State.CurrentShape = 0;
+  s.State.CurrentObject = ClampToObjects(s, index);
+  RefreshAll(s);
+}
+
+void ToggleHidden(Session& s, int64_t row) {
+  ObjectLayer& object = s.Doc.Objects[static_cast<size_t>(ClampToObjects(s, LastIndex(s.Doc.Objects) - row))];
+  object.Hidden = object.Hidden == 0 ? 1 : 0;
+  s.State.CurrentShape = 0;
+  RefreshAll(s);
+}
+
+void SetLocked(Session& s, uint8_t state) {
+  CurrentObjectOf(s).Locked = state;
+  RefreshAll(s);
+}
+
+void SetObjectPosition(Session& s, int64_t x, int64_t y) {
+  ObjectLayer& object = CurrentObjectOf(s);
+  object.X = x;
+  object.Y = y;
+  s.View.RedrawCanvas();
+}
+
+void SetObjectSize(Session& s, int64_t w, int64_t h) {
+  ObjectLayer& object = CurrentObjectOf(s);
+  object.H = WrapI16(h);
+  object.W = WrapI16(w);
+  s.View.RedrawCanvas();
+}
+
+}  // namespace drawlet
