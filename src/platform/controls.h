@@ -28,6 +28,8 @@ struct Rect {
 // Controls addressed by id. New controls go into the container opened last (a container,
 // a tab of a tabbed panel, a frame or a scroll area) until it is closed; positions are
 // relative to it, and the top level is the area of the main window below its menu bar.
+// A frame only draws a titled border: the controls opened in it keep the coordinates of the
+// container around it.
 class Controls {
  public:
   virtual ~Controls() = default;
@@ -35,7 +37,8 @@ class Controls {
   // Containers; each Create opens the new container for the controls that follow.
   virtual bool CreateContainer(int64_t id, const Rect& r) = 0;
   virtual bool CreateTabbedPanel(int64_t id, const Rect& r) = 0;
-  // Adds a tab to a tabbed panel and opens it.
+  // Adds a tab to a tabbed panel and opens it in place of the panel or of its tab opened before,
+  // so one CloseContainer after the last tab closes the panel.
   virtual bool AddTab(int64_t panelId, const std::string& text) = 0;
   virtual bool CreateFrame(int64_t id, const Rect& r, const std::string& text) = 0;
   virtual bool CreateScrollArea(int64_t id, const Rect& r, int64_t innerW, int64_t innerH) = 0;
@@ -54,7 +57,9 @@ class Controls {
   virtual bool Exists(int64_t id) = 0;
   virtual void Remove(int64_t id) = 0;
   virtual void SetTooltip(int64_t id, const std::string& text) = 0;
-  // Number of a spin, mark of a check box, pressed state of a toggle, selected item of a list.
+  // Number of a spin, mark of a check box, pressed state of a toggle, selected item of a combo,
+  // lowest selected item of a list box (-1 for none). Setting a list box's state selects that
+  // item alone. Changes made through these calls raise no events.
   virtual int64_t State(int64_t id) = 0;
   virtual void SetState(int64_t id, int64_t state) = 0;
   virtual std::string Text(int64_t id) = 0;
@@ -62,6 +67,9 @@ class Controls {
   virtual void ClearItems(int64_t id) = 0;
   virtual void AddItem(int64_t id, const std::string& text) = 0;
   virtual int64_t ItemCount(int64_t id) = 0;
+  // Whether an item of a list box is selected; a list box selects several items.
+  virtual bool ItemSelected(int64_t id, int64_t index) = 0;
+  virtual void SelectItem(int64_t id, int64_t index, bool selected) = 0;
   virtual void Enable(int64_t id, bool enabled) = 0;
   virtual void Hide(int64_t id, bool hidden) = 0;
   virtual Rect Geometry(int64_t id) = 0;

@@ -24,8 +24,8 @@ class MainWindow {
   virtual void SetState(int64_t state) = 0;
   // Calls onSize on every size change of the window; an empty function unbinds it.
   virtual void BindSize(std::function<void()> onSize) = 0;
-  // Mouse position relative to the area below the menu bar; -1 on an axis where the
-  // pointer is outside the inner area.
+  // Mouse position relative to the area below the menu bar; -1 and -1 while the pointer is
+  // outside the inner area.
   virtual void MousePosition(int64_t& x, int64_t& y) = 0;
 };
 
