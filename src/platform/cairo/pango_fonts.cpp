@@ -1,0 +1,62 @@
+#include "platform/cairo/pango_fonts.h"
+
+#include <fontconfig/fontconfig.h>
+#include <pango/pango.h>
+
+#include <algorithm>
+
+#include "platform/cairo/pango_face.h"
+
+namespace drawlet::platform {
+namespace {
+
+// The family fontconfig would draw for the face, following its aliases (Times New Roman to
+// Liberation Serif, and so on); the face itself when fontconfig finds nothing.
+std::string ResolvedFamily(const std::string& faceName, bool bold, bool italic) {
+  std::string family = faceName;
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(faceName.c_str()));
+  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  if (FcConfigSubstitute(nullptr, pattern, FcMatchPattern) != FcFalse) {
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    if (FcPattern* match = FcFontMatch(nullptr, pattern, &result)) {
+      FcChar8* matched = nullptr;
+      if (FcPatternGetString(match, FC_FAMILY, 0, &matched) == FcResultMatch) {
+        family = reinterpret_cast<const char*>(matched);
+      }
+      FcPatternDestroy(match);
+    }
+  }
+  FcPatternDestroy(pattern);
+  return family;
+}
+
+}  // namespace
+
+FontHandle PangoFonts::Load(const std::string& faceName, int64_t size, int64_t style) {
+  Key key{faceName, size, style};
+  if (auto found = loaded_.find(key); found != loaded_.end()) {
+    if (FontHandle font = found->second.lock()) return font;
+  }
+  const bool bold = (style & FontBold) != 0, italic = (style & FontItalic) != 0;
+  PangoFontDescription* description = pango_font_description_new();
+  pango_font_description_set_family(description, ResolvedFamily(faceName, bold, italic).c_str());
+  pango_font_description_set_weight(description, bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+  pango_font_description_set_style(description, italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+  FontHandle font = std::make_shared<const PangoFace>(faceName, size, style, description);
+  ForgetReleased();
+  loaded_.insert_or_assign(std::move(key), font);
+  return font;
+}
+
+// Fonts nobody holds any more leave the table now and then, so it stays as small as the set
+// of fonts in use.
+void PangoFonts::ForgetReleased() {
+  if (loaded_.size() < sweepAt_) return;
+  std::erase_if(loaded_, [](const auto& entry) { return entry.second.expired(); });
+  sweepAt_ = std::max<size_t>(64, loaded_.size() * 2);
+}
+
+}  // namespace drawlet::platform

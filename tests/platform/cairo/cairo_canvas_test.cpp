@@ -1,0 +1,331 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "document/narrow.h"
+#include "platform/cairo/cairo_canvas.h"
+#include "platform/cairo/cairo_images.h"
+#include "platform/cairo/pixels.h"
+
+namespace drawlet::platform {
+namespace {
+
+constexpr int64_t Red = Rgba(255, 0, 0, 255);
+constexpr int64_t Blue = Rgba(0, 0, 255, 255);
+
+std::unique_ptr<VectorCanvas> Blank(int32_t w = 200, int32_t h = 120) {
+  auto canvas = CairoCanvases().Create(w, h, 0);
+  EXPECT_TRUE(canvas != nullptr && canvas->BeginDrawing());
+  return canvas;
+}
+
+struct Probe {
+  int32_t X, Y;
+};
+
+struct PaintCase {
+  std::string Name;
+  std::function<void(VectorCanvas&)> Draw;
+  std::vector<Probe> Painted;
+  std::vector<Probe> Empty;
+};
+
+TEST(CairoCanvasTest, EachStylePaintsItsShape) {
+  const std::vector<PaintCase> cases = {
+      {"filled box",
+       [](VectorCanvas& c) {
+         c.AddBox(10, 10, 30, 20);
+         c.Fill();
+       },
+       {{10, 10}, {39, 29}},
+       {{9, 20}, {40, 20}, {20, 30}}},
+      {"round line at scale 2 is 20 px wide",
+       [](VectorCanvas& c) {
+         c.Scale(2, 2);
+         c.MoveTo(20, 20);
+         c.LineTo(60, 20);
+         c.Stroke(10, true);
+       },
+       {{80, 30}, {80, 49}, {31, 40}, {128, 40}},
+       {{80, 28}, {80, 51}, {31, 31}, {128, 49}, {28, 40}}},
+      {"flat line stops at its ends",
+       [](VectorCanvas& c) {
+         c.MoveTo(20, 20);
+         c.LineTo(60, 20);
+         c.Stroke(10, false);
+       },
+       {{20, 15}, {59, 24}},
+       {{18, 20}, {61, 20}, {40, 26}}},
+      {"dashes and gaps of 5",
+       [](VectorCanvas& c) {
+         c.MoveTo(0, 10);
+         c.LineTo(100, 10);
+         c.StrokeDashed(2, 5);
+       },
+       {{1, 9}, {3, 10}, {11, 9}, {13, 10}, {21, 9}},
+       {{6, 9}, {8, 10}, {16, 9}, {18, 10}, {3, 12}}},
+      {"dots of diameter 2 with centres 6 apart",
+       [](VectorCanvas& c) {
+         c.MoveTo(10.5, 10.5);
+         c.LineTo(100.5, 10.5);
+         c.StrokeDotted(2, 8);
+       },
+       {{10, 10}, {16, 10}, {22, 10}, {28, 10}},
+       {{13, 10}, {19, 10}, {25, 10}, {18, 10}, {10, 12}}},
+      {"dots closer than their width touch into a round-ended line",
+       [](VectorCanvas& c) {
+         c.MoveTo(20, 20);
+         c.LineTo(80, 20);
+         c.StrokeDotted(10, 5);
+       },
+       {{16, 20}, {33, 20}, {47, 17}, {61, 23}, {83, 20}},
+       {{15, 15}, {50, 26}}},
+  };
+  for (const PaintCase& test : cases) {
+    SCOPED_TRACE(test.Name);
+    auto canvas = Blank();
+    canvas->SetColor(Red);
+    test.Draw(*canvas);
+    canvas->EndDrawing();
+    for (Probe p : test.Painted) {
+      const Argb px = PixelAt(*canvas, p.X, p.Y);
+      EXPECT_EQ(px.A, 255) << p.X << "," << p.Y;
+      EXPECT_EQ(px.R, 255) << p.X << "," << p.Y;
+    }
+    for (Probe p : test.Empty) EXPECT_FALSE(Painted(*canvas, p.X, p.Y)) << p.X << "," << p.Y;
+  }
+}
+
+TEST(CairoCanvasTest, HalfAlphaColourPaintsHalfTransparentInEveryStyle) {
+  const std::vector<PaintCase> cases = {
+      {"fill", [](VectorCanvas& c) { c.AddBox(0, 10, 40, 20), c.Fill(); }, {{10, 20}}, {}},
+      {"line", [](VectorCanvas& c) { c.MoveTo(0, 20), c.LineTo(40, 20), c.Stroke(6, true); }, {{10, 20}}, {}},
+      {"dash", [](VectorCanvas& c) { c.MoveTo(0, 20), c.LineTo(40, 20), c.StrokeDashed(6, 10); }, {{5, 20}}, {}},
+      {"dot", [](VectorCanvas& c) { c.MoveTo(10, 20.5), c.LineTo(40, 20.5), c.StrokeDotted(6, 20); }, {{10, 20}}, {}},
+  };
+  for (const PaintCase& test : cases) {
+    SCOPED_TRACE(test.Name);
+    auto canvas = Blank();
+    canvas->SetColor(Rgba(0, 0, 255, 128));
+    test.Draw(*canvas);
+    canvas->EndDrawing();
+    const Argb px = PixelAt(*canvas, test.Painted[0].X, test.Painted[0].Y);
+    EXPECT_NEAR(px.A, 128, 1);
+    EXPECT_NEAR(px.B, 128, 1);
+    EXPECT_EQ(px.R, 0);
+  }
+}
+
+TEST(CairoCanvasTest, HalfAlphaBlendsOverWhatIsBelow) {
+  auto canvas = Blank();
+  canvas->SetColor(Blue);
+  canvas->AddBox(0, 0, 20, 20);
+  canvas->Fill();
+  canvas->SetColor(Rgba(255, 0, 0, 128));
+  canvas->AddBox(0, 0, 20, 20);
+  canvas->Fill();
+  canvas->EndDrawing();
+  const Argb px = PixelAt(*canvas, 10, 10);
+  EXPECT_EQ(px.A, 255);
+  EXPECT_NEAR(px.R, 128, 1);
+  EXPECT_NEAR(px.B, 127, 1);
+}
+
+TEST(CairoCanvasTest, FillUsesEvenOddSoNestedBoxesLeaveAHole) {
+  auto canvas = Blank();
+  canvas->AddBox(10, 10, 80, 80);
+  canvas->AddBox(30, 30, 40, 40);
+  EXPECT_TRUE(canvas->ContainsPoint(20, 20));
+  EXPECT_FALSE(canvas->ContainsPoint(50, 50));
+  canvas->Fill();
+  canvas->EndDrawing();
+  EXPECT_TRUE(Painted(*canvas, 20, 20));
+  EXPECT_FALSE(Painted(*canvas, 50, 50));
+}
+
+TEST(CairoCanvasTest, FillClosesOpenFigures) {
+  auto canvas = Blank();
+  canvas->MoveTo(10, 10);
+  canvas->LineTo(50, 10);
+  canvas->LineTo(50, 50);
+  canvas->Fill();
+  canvas->EndDrawing();
+  EXPECT_TRUE(Painted(*canvas, 40, 20));
+  EXPECT_FALSE(Painted(*canvas, 20, 40));
+}
+
+TEST(CairoCanvasTest, ContainsPointTestsUserUnitsAndKeepsThePath) {
+  auto canvas = Blank();
+  canvas->Scale(2, 2);
+  canvas->AddBox(10, 10, 20, 20);
+  EXPECT_TRUE(canvas->ContainsPoint(15, 15));
+  EXPECT_FALSE(canvas->ContainsPoint(40, 40));
+  EXPECT_TRUE(canvas->ContainsPoint(15, 15));
+  canvas->Fill();
+  canvas->EndDrawing();
+  EXPECT_TRUE(Painted(*canvas, 21, 21));
+  EXPECT_TRUE(Painted(*canvas, 58, 58));
+  EXPECT_FALSE(Painted(*canvas, 61, 61));
+}
+
+TEST(CairoCanvasTest, NegativeBoxSizesExtendLeftAndUp) {
+  auto canvas = Blank();
+  canvas->AddBox(50, 50, -30, -20);
+  EXPECT_TRUE(canvas->ContainsPoint(30, 40));
+  EXPECT_FALSE(canvas->ContainsPoint(55, 40));
+  canvas->Fill();
+  canvas->EndDrawing();
+  EXPECT_TRUE(Painted(*canvas, 20, 30));
+  EXPECT_TRUE(Painted(*canvas, 49, 49));
+  EXPECT_FALSE(Painted(*canvas, 50, 40));
+  EXPECT_FALSE(Painted(*canvas, 30, 29));
+}
+
+// Every paint call consumes the path and restarts at (0, 0): a second paint adds nothing, and
+// a LineTo right after draws from the origin.
+TEST(CairoCanvasTest, EveryPaintEmptiesThePathAndRestartsAtTheOrigin) {
+  const ImageHandle image = CairoImages().Load(DRAWLET_TEST_DATA "/cairo_images/rgba.png");
+  ASSERT_NE(image, nullptr);
+  const std::vector<std::pair<std::string, std::function<void(VectorCanvas&)>>> paints = {
+      {"fill", [](VectorCanvas& c) { c.Fill(); }},
+      {"stroke", [](VectorCanvas& c) { c.Stroke(4, false); }},
+      {"dashed", [](VectorCanvas& c) { c.StrokeDashed(4, 3); }},
+      {"dotted", [](VectorCanvas& c) { c.StrokeDotted(4, 8); }},
+      {"image", [&image](VectorCanvas& c) { c.DrawImage(image, 255, 0, 0); }},
+  };
+  for (const auto& [name, paint] : paints) {
+    SCOPED_TRACE(name);
+    auto canvas = Blank();
+    canvas->SetColor(Red);
+    canvas->AddBox(100, 40, 60, 60);
+    paint(*canvas);
+    EXPECT_FALSE(canvas->ContainsPoint(130, 70));
+    canvas->SetColor(Blue);
+    canvas->Fill();
+    canvas->Stroke(4, false);
+    canvas->LineTo(60, 60);
+    canvas->Stroke(2, false);
+    canvas->EndDrawing();
+    EXPECT_NE(PixelAt(*canvas, 100, 70).B, 255);
+    EXPECT_NE(PixelAt(*canvas, 130, 40).B, 255);
+    EXPECT_TRUE(Painted(*canvas, 30, 30));
+  }
+}
+
+TEST(CairoCanvasTest, EllipseUsesRadiiAndAZeroRadiusLeavesADot) {
+  auto canvas = Blank();
+  canvas->AddEllipse(50, 50, 20, 10);
+  EXPECT_TRUE(canvas->ContainsPoint(69, 50));
+  EXPECT_FALSE(canvas->ContainsPoint(71, 50));
+  EXPECT_TRUE(canvas->ContainsPoint(50, 41));
+  EXPECT_FALSE(canvas->ContainsPoint(50, 39));
+  canvas->Fill();
+  canvas->AddEllipse(150, 50, 0, 10);
+  EXPECT_FALSE(canvas->ContainsPoint(150, 45));
+  canvas->Stroke(6, true);
+  canvas->EndDrawing();
+  EXPECT_TRUE(Painted(*canvas, 150, 50));
+  EXPECT_FALSE(Painted(*canvas, 150, 44));
+}
+
+TEST(CairoCanvasTest, RelativeFormsMatchTheirAbsoluteForms) {
+  auto absolute = Blank();
+  absolute->MoveTo(10, 10);
+  absolute->CurveTo(40, 0, 60, 90, 90, 40);
+  absolute->Stroke(3, false);
+  absolute->AddCircle(120, 60, 15);
+  absolute->Fill();
+  absolute->EndDrawing();
+
+  auto relative = Blank();
+  relative->MoveTo(10, 10);
+  relative->CurveToRelative(30, -10, 50, 80, 80, 30);
+  relative->Stroke(3, false);
+  relative->MoveTo(100, 50);
+  relative->AddCircleRelative(20, 10, 15);
+  relative->Fill();
+  relative->EndDrawing();
+
+  const PixelRows a = absolute->Pixels(), r = relative->Pixels();
+  EXPECT_TRUE(Painted(*relative, 120, 60));
+  EXPECT_TRUE(Painted(*relative, 50, 40));
+  EXPECT_EQ(0, std::memcmp(a.Data, r.Data, static_cast<size_t>(a.Stride) * static_cast<size_t>(a.Height)));
+}
+
+TEST(CairoCanvasTest, ZeroScaleShowsNothingAndResetTransformRecovers) {
+  auto canvas = Blank();
+  canvas->Scale(0, 0);
+  canvas->AddBox(0, 0, 50, 50);
+  EXPECT_FALSE(canvas->ContainsPoint(10, 10));
+  canvas->Fill();
+  canvas->ResetTransform();
+  canvas->AddBox(60, 0, 20, 20);
+  canvas->Fill();
+  canvas->EndDrawing();
+  EXPECT_FALSE(Painted(*canvas, 10, 10));
+  EXPECT_TRUE(Painted(*canvas, 70, 10));
+}
+
+TEST(CairoCanvasTest, BeginDrawingStartsFromTheIdentityOverThePreviousPixels) {
+  auto canvas = Blank();
+  canvas->Scale(3, 3);
+  canvas->SetColor(Blue);
+  canvas->AddBox(0, 0, 10, 10);
+  canvas->Fill();
+  canvas->AddBox(50, 50, 10, 10);
+  canvas->EndDrawing();
+  ASSERT_TRUE(canvas->BeginDrawing());
+  EXPECT_FALSE(canvas->ContainsPoint(160, 160));
+  canvas->AddBox(40, 0, 10, 10);
+  canvas->Fill();
+  canvas->EndDrawing();
+  EXPECT_EQ(PixelAt(*canvas, 25, 25).B, 255);
+  const Argb px = PixelAt(*canvas, 45, 5);
+  EXPECT_EQ(px.A, 255);
+  EXPECT_EQ(px.B, 0);
+  EXPECT_FALSE(Painted(*canvas, 55, 5));
+}
+
+TEST(CairoCanvasTest, CanvasesStartWithTheirBackgroundAndRefuseEmptySizes) {
+  CairoCanvases canvases;
+  auto grey = canvases.Create(30, 20, Rgba(120, 120, 120, 255));
+  ASSERT_NE(grey, nullptr);
+  EXPECT_EQ(grey->Width(), 30);
+  EXPECT_EQ(grey->Height(), 20);
+  const Argb px = PixelAt(*grey, 29, 19);
+  EXPECT_EQ(px.A, 255);
+  EXPECT_EQ(px.G, 120);
+  ASSERT_TRUE(grey->Resize(50, 40));
+  EXPECT_EQ(grey->Width(), 50);
+  EXPECT_EQ(PixelAt(*grey, 49, 39).G, 120);
+  EXPECT_FALSE(grey->Resize(0, 40));
+  EXPECT_EQ(grey->Width(), 50);
+
+  auto clear = canvases.Create(10, 10, 0);
+  ASSERT_NE(clear, nullptr);
+  EXPECT_FALSE(Painted(*clear, 5, 5));
+  EXPECT_EQ(canvases.Create(0, 10, 0), nullptr);
+  EXPECT_EQ(canvases.Create(10, -1, 0), nullptr);
+  EXPECT_EQ(canvases.Create(100000, 10, 0), nullptr);
+}
+
+TEST(CairoCanvasTest, DrawnImageSharesTheCanvasPixels) {
+  auto canvas = Blank();
+  const ImageHandle drawn = canvas->DrawnImage();
+  ASSERT_NE(drawn, nullptr);
+  EXPECT_EQ(drawn->Width(), 200);
+  EXPECT_EQ(drawn->AlphaAt(15, 15), 0);
+  canvas->SetColor(Rgba(0, 0, 0, 77));
+  canvas->AddBox(10, 10, 10, 10);
+  canvas->Fill();
+  canvas->EndDrawing();
+  EXPECT_EQ(drawn->AlphaAt(15, 15), 77);
+  EXPECT_EQ(drawn->AlphaAt(-1, 15), 0);
+  EXPECT_EQ(drawn->AlphaAt(200, 15), 0);
+}
+
+}  // namespace
+}  // namespace drawlet::platform
