@@ -161,6 +161,7 @@ class CairoCanvas final : public VectorCanvas {
     double x = 0, y = 0;
     cairo_get_current_point(cr_, &x, &y);
     pango_cairo_layout_path(cr_, layout_);
+    // pango does not promise where it leaves the current point.
     cairo_move_to(cr_, x, y);
   }
 

@@ -75,10 +75,11 @@ TEST_F(CairoTextTest, AddTextLeavesTheCurrentPointAndThePathOutlinesTheGlyphs) {
   const double w = canvas_->MeasureTextWidth("I");
   EXPECT_TRUE(canvas_->ContainsPoint(10 + w / 2, 50));
   EXPECT_FALSE(canvas_->ContainsPoint(10 + w / 2, 5));
-  canvas_->LineTo(300, 10);
+  canvas_->LineTo(300, 100);
   canvas_->Stroke(2, false);
   canvas_->EndDrawing();
-  EXPECT_TRUE(Painted(*canvas_, 200, 10));
+  EXPECT_TRUE(Painted(*canvas_, 155, 55));
+  EXPECT_TRUE(Painted(*canvas_, 242, 82));
 }
 
 TEST_F(CairoTextTest, MissingFaceResolvesToAMetricCompatibleOne) {
