@@ -204,6 +204,7 @@ TEST(DrawOverlays, GridLinesOverTheCameraSize) {
       {-8, 32, 1024, 768, 25, 0},
       {1000, 1000, 1024, 768, 1, 2},
       {0, -1, 1024, 768, 0, 0},
+      {-32, -32, -1024, -768, 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.GridW) + " x " + std::to_string(c.GridH));
