@@ -214,7 +214,7 @@ TEST(ExportImage, FailuresEndQuietlyExceptTheSave) {
   const std::vector<Case> cases = {
       {"a cancelled dialog", [](Export&) {}, "", 0, {}},
       {"the image cannot be made", [](Export& e) { e.Canvases.Fails = true; }, "out", 1, {}},
-      {"the camera lies outside the image", [](Export& e) { e.Options.CameraX = -10; }, "out", 1, {}},
+      {"the camera lies wholly outside the image", [](Export& e) { e.Options.CameraX = 5000; }, "out", 1, {}},
       {"the file cannot be written", [](Export& e) { e.Images.SaveFails = true; }, "out", 1,
        {"Save image|Cannot save image: out.png"}},
   };

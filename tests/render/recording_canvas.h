@@ -131,7 +131,7 @@ class RecordingImages : public platform::Images {
   std::vector<SavedPng> Saved;
 
   platform::ImageHandle Load(const std::string&) override { return nullptr; }
-  // Null when the rectangle does not lie wholly inside the source.
+  // Null when the rectangle is empty or lies wholly outside the source; beyond it stays transparent.
   platform::ImageHandle Copy(const platform::Image& source, int32_t x, int32_t y, int32_t w, int32_t h) override;
   bool SavePng(const platform::Image& image, const std::string& path) override;
 };
