@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/shell_view.h"
+#include "document/editor_state.h"
+#include "document/records.h"
+#include "document/session.h"
+#include "io/options.h"
+#include "panels/editor_icons.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/font.h"
+#include "platform/image.h"
+#include "platform/system.h"
+#include "platform/vector_canvas.h"
+#include "platform/window.h"
+
+namespace drawlet {
+
+// The platform services the editor runs on.
+struct AppPorts {
+  platform::MainWindow& Window;
+  platform::Menus& Menus;
+  platform::Controls& Controls;
+  platform::EventLoop& Loop;
+  platform::Files& Files;
+  platform::Dialogs& Dialogs;
+  platform::MessageBoxes& Messages;
+  platform::Fonts& Fonts;
+  platform::Images& Images;
+  platform::VectorCanvases& Canvases;
+  platform::Clock& Clock;
+  platform::Random& Random;
+  platform::Shell& Shell;
+};
+
+// Everything the editor owns for the whole run. It refers to itself, so it stays where it is made.
+struct App {
+  explicit App(const AppPorts& ports) : Ports(ports) {}
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  AppPorts Ports;
+  Document Doc;
+  EditorState State;
+  sVdOptions Options;
+  // Drawn once per run, so each run writes its own autosave file.
+  int64_t AutosaveNumber = 0;
+  // Clock reading in milliseconds; the next automatic save comes AutosaveTime seconds after it.
+  int64_t LastAutosaveTime = 0;
+  // Zoom x 0.01, recomputed at each event for the canvas handlers.
+  double ZoomFactor = 1;
+  ToolIconSet ToolIcons{};
+  ObjectIconSet ObjectIcons{};
+  std::vector<std::string> Tips;
+  // The drawing target of the main canvas, sized to control 0 at each redraw.
+  std::unique_ptr<platform::VectorCanvas> Canvas;
+  ShellView View{*this};
+  Session S{Doc, State, Options, Ports.Files, Ports.Dialogs, Ports.Messages, Ports.Fonts, Ports.Images, View};
+};
+
+}  // namespace drawlet
