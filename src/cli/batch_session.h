@@ -5,6 +5,9 @@
 
 #include "document/editor_view.h"
 #include "document/session.h"
+#include "platform/cairo/cairo_canvas.h"
+#include "platform/cairo/cairo_images.h"
+#include "platform/cairo/pango_fonts.h"
 #include "platform/local_files.h"
 
 namespace drawlet::cli {
@@ -34,20 +37,7 @@ class StreamMessages : public platform::MessageBoxes {
   int shown_ = 0;
 };
 
-// Fonts are not needed to read or write documents.
-class NoFonts : public platform::Fonts {
- public:
-  platform::FontHandle Load(const std::string&, int64_t, int64_t) override { return nullptr; }
-};
-
-class NoImages : public platform::Images {
- public:
-  platform::ImageHandle Load(const std::string&) override { return nullptr; }
-  platform::ImageHandle Copy(const platform::Image&, int32_t, int32_t, int32_t, int32_t) override { return nullptr; }
-  bool SavePng(const platform::Image&, const std::string&) override { return false; }
-};
-
-// A whole editing session on the local files, without a window.
+// A whole editing session on the local files and the cairo drawing, without a window.
 struct BatchSession {
   explicit BatchSession(std::ostream& err);
 
@@ -57,8 +47,9 @@ struct BatchSession {
   platform::LocalFiles Files;
   NoDialogs Dialogs;
   StreamMessages Messages;
-  NoFonts Fonts;
-  NoImages Images;
+  platform::PangoFonts Fonts;
+  platform::CairoImages Images;
+  platform::CairoCanvases Canvases;
   NullView View;
   Session S{Doc, State, Options, Files, Dialogs, Messages, Fonts, Images, View};
 };

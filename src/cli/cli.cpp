@@ -3,6 +3,7 @@
 #include "cli/batch_session.h"
 #include "document/document_file_ops.h"
 #include "document/object_ops.h"
+#include "render/image_export.h"
 
 namespace drawlet::cli {
 
@@ -11,7 +12,8 @@ namespace {
 constexpr const char* Usage =
     "usage: drawlet-cli resave IN OUT\n"
     "       drawlet-cli merge IN1 IN2 [...] -o OUT\n"
-    "       drawlet-cli info IN\n";
+    "       drawlet-cli info IN\n"
+    "       drawlet-cli export IN.txt OUT.png [--crop drawn|camera]\n";
 
 // A missing input would read as an empty drawing in the editor; batch work refuses it.
 bool CheckReadable(platform::Files& files, const std::string& path, std::ostream& err) {
@@ -90,6 +92,47 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   return 0;
 }
 
+// The camera of "Preferences.ini" in the current folder when there is one, without creating it.
+void ReadCamera(BatchSession& batch) {
+  const std::string path = OptionsPath(batch.Files);
+  if (batch.Files.Kind(path) != platform::PathKind::File) return;
+  if (const auto text = batch.Files.ReadText(path)) OptionsFromText(*text, batch.Options);
+}
+
+int Export(const std::vector<std::string>& args, std::ostream& err) {
+  ExportMode mode = ExportDrawn;
+  std::vector<std::string> paths;
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--crop" && i + 1 < args.size()) {
+      const std::string& crop = args[++i];
+      if (crop == "camera") {
+        mode = ExportCamera;
+      } else if (crop != "drawn") {
+        err << Usage;
+        return 2;
+      }
+    } else {
+      paths.push_back(args[i]);
+    }
+  }
+  if (paths.size() != 2) {
+    err << Usage;
+    return 2;
+  }
+  BatchSession batch(err);
+  if (!LoadAll(batch, {paths[0]}, err)) return 1;
+  ReadCamera(batch);
+  const std::string out = PngFileName(paths[1]);
+  ExportImage(batch.Doc, batch.State, batch.Options, mode, out, batch.Options.CameraW, batch.Options.CameraH,
+              {batch.Canvases, batch.Images, batch.Messages});
+  if (batch.Messages.Shown() > 0) return 1;
+  if (batch.Files.Kind(out) != platform::PathKind::File) {
+    err << "drawlet-cli: nothing exported to " << out << "\n";
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 BatchSession::BatchSession(std::ostream& err) : Messages(err) { SetDefaultOptions(Options); }
@@ -103,6 +146,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (command == "resave") return Resave(args, err);
   if (command == "merge") return Merge(args, err);
   if (command == "info") return Info(args, out, err);
+  if (command == "export") return Export(args, err);
   err << "drawlet-cli: unknown command " << command << "\n" << Usage;
   return 2;
 }

@@ -68,8 +68,9 @@ void ExportImage(const Document& doc, EditorState& state, const sVdOptions& opti
                  const std::string& chosen, int32_t canvasWidth, int32_t canvasHeight, const ExportPorts& ports) {
   if (chosen.empty()) return;
   const std::string path = PngFileName(chosen);
-  const int32_t w = std::max<int32_t>(canvasWidth, options.CameraW);
-  const int32_t h = std::max<int32_t>(canvasHeight, options.CameraH);
+  // The image reaches the camera's far edge, so a camera away from the origin is never cut off.
+  const int32_t w = std::max<int32_t>(canvasWidth, std::max<int32_t>(0, options.CameraX) + options.CameraW);
+  const int32_t h = std::max<int32_t>(canvasHeight, std::max<int32_t>(0, options.CameraY) + options.CameraH);
   const auto canvas = ports.Canvases.Create(w, h, 0);
   if (!canvas) return;
 

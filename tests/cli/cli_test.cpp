@@ -78,6 +78,8 @@ TEST_F(CliTest, FailuresNameTheFileAndWriteNothing) {
       {{"merge", good, missing, "-o", (dir_ / "out.txt").string()}, missing},
       {{"info", missing}, missing},
       {{"resave", good, unwritable}, unwritable},
+      {{"export", missing, (dir_ / "out.png").string()}, missing},
+      {{"export", good, unwritable}, unwritable},
   };
   for (const auto& c : cases) {
     EXPECT_NE(Run(c.Args), 0) << c.Args[0];
@@ -88,8 +90,66 @@ TEST_F(CliTest, FailuresNameTheFileAndWriteNothing) {
   EXPECT_FALSE(fs::exists(dir_ / "no-such-folder"));
 }
 
+struct PngHeader {
+  uint32_t Width = 0, Height = 0;
+  int ColorType = -1, Interlace = -1;
+};
+
+PngHeader ReadPngHeader(const fs::path& path) {
+  const std::string bytes = ReadFile(path);
+  PngHeader header;
+  if (bytes.size() < 29 || bytes.compare(1, 3, "PNG") != 0) return header;
+  auto be32 = [&](size_t at) {
+    return (uint32_t(uint8_t(bytes[at])) << 24) | (uint32_t(uint8_t(bytes[at + 1])) << 16) |
+           (uint32_t(uint8_t(bytes[at + 2])) << 8) | uint32_t(uint8_t(bytes[at + 3]));
+  };
+  header.Width = be32(16);
+  header.Height = be32(20);
+  header.ColorType = uint8_t(bytes[25]);
+  header.Interlace = uint8_t(bytes[28]);
+  return header;
+}
+
+TEST_F(CliTest, ExportCropsToTheDrawnPixelsOrTheCamera) {
+  struct Case {
+    std::vector<std::string> Crop;
+    uint32_t Width, Height;
+  };
+  // The hidden object's large box must not widen the drawn crop.
+  const std::vector<Case> cases = {{{}, 40, 20}, {{"--crop", "drawn"}, 40, 20}, {{"--crop", "camera"}, 1024, 768}};
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"export", (Data / "box.txt").string(), (dir_ / "out").string()};
+    args.insert(args.end(), c.Crop.begin(), c.Crop.end());
+    ASSERT_EQ(Run(args), 0) << err_.str();
+    const PngHeader header = ReadPngHeader(dir_ / "out.png");
+    EXPECT_EQ(header.Width, c.Width);
+    EXPECT_EQ(header.Height, c.Height);
+    EXPECT_EQ(header.ColorType, 6);
+    EXPECT_EQ(header.Interlace, 0);
+  }
+}
+
+TEST_F(CliTest, ExportTakesTheCameraOfPreferencesInTheCurrentFolder) {
+  const auto previous = fs::current_path();
+  fs::current_path(dir_);
+  { std::ofstream(dir_ / "Preferences.ini") << R"({"CameraX": 90, "CameraY": 40, "CameraW": 60, "CameraH": 30})"; }
+  const int code = Run({"export", (Data / "box.txt").string(), "scene.png", "--crop", "camera"});
+  fs::current_path(previous);
+  ASSERT_EQ(code, 0) << err_.str();
+  const PngHeader header = ReadPngHeader(dir_ / "scene.png");
+  EXPECT_EQ(header.Width, 60u);
+  EXPECT_EQ(header.Height, 30u);
+}
+
+TEST_F(CliTest, ExportOfNothingDrawnSavesNothingAndSaysSo) {
+  EXPECT_EQ(Run({"export", (Data / "empty.txt").string(), (dir_ / "out.png").string()}), 1);
+  EXPECT_NE(err_.str().find("Nothing to export"), std::string::npos) << err_.str();
+  EXPECT_FALSE(fs::exists(dir_ / "out.png"));
+  EXPECT_FALSE(fs::exists(dir_ / "Preferences.ini"));
+}
+
 TEST_F(CliTest, UsageErrorsExitNonZero) {
-  for (const auto& args : std::vector<std::vector<std::string>>{{}, {"resave"}, {"merge", "a", "-o", "b"}, {"bogus"}}) {
+  for (const auto& args : std::vector<std::vector<std::string>>{{}, {"resave"}, {"merge", "a", "-o", "b"}, {"bogus"}, {"export", "a"}, {"export", "a", "b", "--crop", "all"}}) {
     EXPECT_EQ(Run(args), 2);
     EXPECT_NE(err_.str().find("usage"), std::string::npos);
   }

@@ -86,6 +86,24 @@ TEST(ExportImage, RendersAtLeastTheCanvasAndTheCameraTransparent) {
   }
 }
 
+TEST(ExportImage, ACameraAwayFromTheOriginIsNeverCutOff) {
+  struct Case {
+    int16_t CameraX, CameraY;
+    std::pair<int32_t, int32_t> Image;
+  };
+  for (const Case& c : std::vector<Case>{{3000, 0, {4024, 768}}, {0, 2000, {1024, 2768}}, {-50, -50, {1024, 768}}}) {
+    Export e;
+    e.Options.CameraX = c.CameraX;
+    e.Options.CameraY = c.CameraY;
+    e.Run(ExportCamera, "out.png", 800, 600);
+    ASSERT_EQ(e.Images.Saved.size(), 1u);
+    EXPECT_EQ(e.SavedPixels().Width, 1024);
+    EXPECT_EQ(e.SavedPixels().Height, 768);
+    EXPECT_EQ(e.Canvases.Sizes, (std::vector<std::pair<int32_t, int32_t>>{c.Image}));
+    EXPECT_EQ(e.Canvases.Backgrounds, (std::vector<int64_t>{0}));
+  }
+}
+
 TEST(ExportImage, CameraModeIsTheCameraWhateverTheZoomAndPan) {
   Export e;
   e.Options.Zoom = 250;
@@ -214,7 +232,7 @@ TEST(ExportImage, FailuresEndQuietlyExceptTheSave) {
   const std::vector<Case> cases = {
       {"a cancelled dialog", [](Export&) {}, "", 0, {}},
       {"the image cannot be made", [](Export& e) { e.Canvases.Fails = true; }, "out", 1, {}},
-      {"the camera lies wholly outside the image", [](Export& e) { e.Options.CameraX = 5000; }, "out", 1, {}},
+      {"the camera has no width", [](Export& e) { e.Options.CameraW = 0; }, "out", 1, {}},
       {"the file cannot be written", [](Export& e) { e.Images.SaveFails = true; }, "out", 1,
        {"Save image|Cannot save image: out.png"}},
   };
