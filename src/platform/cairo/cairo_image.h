@@ -20,6 +20,11 @@ class CairoImage final : public Image {
   int32_t Width() const override { return cairo_image_surface_get_width(surface_); }
   int32_t Height() const override { return cairo_image_surface_get_height(surface_); }
   uint8_t AlphaAt(int32_t x, int32_t y) const override;
+  // The surface's own buffer, so the window shows a drawn canvas without a copy.
+  PixelRows Pixels() const override {
+    cairo_surface_flush(surface_);
+    return {cairo_image_surface_get_data(surface_), Width(), Height(), cairo_image_surface_get_stride(surface_)};
+  }
 
   cairo_surface_t* Surface() const { return surface_; }
 
