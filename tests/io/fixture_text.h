@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "document/editor_state.h"
+#include "document/records.h"
+
+namespace drawlet::testing {
+
+// The bytes of a file under tests/data/io, empty when it cannot be read.
+inline std::string ReadFixture(const std::string& name) {
+  std::string content;
+  const std::string path = std::string(DRAWLET_TEST_DATA) + "/io/" + name;
+  if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
+    std::fclose(file);
+  }
+  return content;
+}
+
+// The drawing and state as a load leaves them before reading: one fresh object, no shapes yet.
+struct ResetDrawing {
+  Document Doc;
+  EditorState State;
+  ResetDrawing() { State.HasShapes = -1; }
+};
+
+}  // namespace drawlet::testing
