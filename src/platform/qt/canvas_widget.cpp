@@ -1,0 +1,89 @@
+#include "platform/qt/canvas_widget.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/qt/key_codes.h"
+
+namespace drawlet::platform {
+
+CanvasWidget::CanvasWidget(int64_t id, EventRouter& router, QWidget* parent)
+    : QFrame(parent), id_(id), router_(router) {
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setFocusPolicy(Qt::ClickFocus);
+  setMouseTracking(true);
+}
+
+void CanvasWidget::Show(const ImageHandle& image) {
+  image_ = image;
+  repaint();
+}
+
+QImage CanvasWidget::Frame() const {
+  if (!image_) return {};
+  const PixelRows rows = image_->Pixels();
+  if (rows.Data == nullptr) return {};
+  // The const constructor shares the buffer; painting reads it without detaching.
+  return QImage(rows.Data, rows.Width, rows.Height, rows.Stride, QImage::Format_ARGB32_Premultiplied);
+}
+
+void CanvasWidget::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  const QImage frame = Frame();
+  if (frame.isNull()) return;
+  QPainter painter(this);
+  painter.setClipRect(contentsRect());
+  painter.drawImage(contentsRect().topLeft(), frame);
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) ReportMouse(ControlEventType::LeftDown, *event);
+}
+
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) ReportMouse(ControlEventType::LeftUp, *event);
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) { ReportMouse(ControlEventType::MouseMove, *event); }
+
+void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  // Qt turns the second press into the double click; it is still a press, so the release
+  // that follows has its press.
+  mousePressEvent(event);
+  ReportMouse(ControlEventType::LeftDoubleClick, *event);
+}
+
+void CanvasWidget::keyPressEvent(QKeyEvent* event) {
+  Report(ControlEventType::KeyDown, mapFromGlobal(QCursor::pos()), QApplication::mouseButtons(),
+         VirtualKey(*event), ModifierBitsAfter(*event));
+}
+
+void CanvasWidget::keyReleaseEvent(QKeyEvent* event) {
+  // A held key repeats its key down only, as the tools expect of a held Space or Shift.
+  if (event->isAutoRepeat()) return;
+  Report(ControlEventType::KeyUp, mapFromGlobal(QCursor::pos()), QApplication::mouseButtons(), VirtualKey(*event),
+         ModifierBitsAfter(*event));
+}
+
+bool CanvasWidget::focusNextPrevChild(bool) { return false; }
+
+void CanvasWidget::Report(ControlEventType type, const QPoint& position, Qt::MouseButtons buttons, int32_t key,
+                          int32_t modifiers) {
+  const QPoint canvas = position - contentsRect().topLeft();
+  router_.Deliver(ControlEvent(id_, type,
+                               {.X = canvas.x(),
+                                .Y = canvas.y(),
+                                .Buttons = buttons.testFlag(Qt::LeftButton) ? ButtonLeft : 0,
+                                .Key = key,
+                                .Modifiers = modifiers}));
+}
+
+void CanvasWidget::ReportMouse(ControlEventType type, const QMouseEvent& event) {
+  Report(type, event.position().toPoint(), event.buttons(), 0, ModifierBits(event.modifiers()));
+}
+
+}  // namespace drawlet::platform

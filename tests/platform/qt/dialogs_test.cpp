@@ -1,0 +1,174 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+
+#include "document/narrow.h"
+#include "platform/font.h"
+#include "platform/qt/qt_dialogs.h"
+#include "qt_fixture.h"
+
+namespace drawlet::platform {
+namespace {
+
+// Answers the next modal dialog once it is shown, again at each tick until it has closed:
+// a file dialog may still be reading its folder when first asked.
+void WhenDialogShows(std::function<void(QWidget*)> answer) {
+  struct Watch {
+    QTimer Timer;
+    QPointer<QWidget> Dialog;
+    bool Seen = false;
+  };
+  auto* watch = new Watch;
+  QObject::connect(&watch->Timer, &QTimer::timeout, [watch, answer] {
+    if (!watch->Seen) {
+      watch->Dialog = QApplication::activeModalWidget();
+      watch->Seen = !watch->Dialog.isNull();
+      if (!watch->Seen) return;
+    }
+    if (watch->Dialog.isNull() || !watch->Dialog->isVisible()) {
+      watch->Timer.stop();
+      QTimer::singleShot(0, [watch] { delete watch; });
+      return;
+    }
+    answer(watch->Dialog);
+  });
+  watch->Timer.start(10);
+}
+
+TEST(NameFiltersTest, PairsBecomeQtFilters) {
+  struct Case {
+    std::string Filter;
+    QStringList Expected;
+  };
+  const std::vector<Case> cases = {
+      {"txt|*.txt|all|*.*", {"txt (*.txt)", "all (*)"}},
+      {"Png(.png)|*.png|Jpg|*.jpg", {"Png(.png) (*.png)", "Jpg (*.jpg)"}},
+      {"Images|*.png;*.jpg", {"Images (*.png *.jpg)"}},
+      {"txt|*.txt|dangling", {"txt (*.txt)"}},
+      {"", {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(NameFilters(c.Filter), c.Expected) << c.Filter;
+}
+
+class DialogsTest : public QtWindowTest {
+ protected:
+  QtDialogs dialogs{window};
+  QtMessageBoxes messages{window};
+};
+
+TEST_F(DialogsTest, MessageBoxShowsTheExactTextWithItsIconAndOkOnly) {
+  struct Case {
+    MessageIcon Icon;
+    QMessageBox::Icon Expected;
+  };
+  const std::vector<Case> cases = {{MessageIcon::None, QMessageBox::NoIcon},
+                                   {MessageIcon::Error, QMessageBox::Critical},
+                                   {MessageIcon::Info, QMessageBox::Information},
+                                   {MessageIcon::Question, QMessageBox::Question}};
+  for (const Case& c : cases) {
+    QMessageBox::Icon icon{};
+    QString title, text;
+    QMessageBox::StandardButtons buttons;
+    WhenDialogShows([&](QWidget* dialog) {
+      auto* box = qobject_cast<QMessageBox*>(dialog);
+      ASSERT_NE(box, nullptr);
+      icon = box->icon();
+      title = box->windowTitle();
+      text = box->text();
+      buttons = box->standardButtons();
+      box->button(QMessageBox::Ok)->click();
+    });
+    messages.Show("Error", "Unable to load the image <b>cat</b>.png", c.Icon);
+    EXPECT_EQ(icon, c.Expected);
+    EXPECT_EQ(title, "Error");
+    EXPECT_EQ(text, "Unable to load the image <b>cat</b>.png");
+    EXPECT_EQ(buttons, QMessageBox::Ok);
+  }
+}
+
+TEST_F(DialogsTest, FileDialogsAreQtsOwnAndAnswerEmptyOnCancel) {
+  QString title, selectedFilter;
+  bool native = true;
+  WhenDialogShows([&](QWidget* dialog) {
+    auto* files = qobject_cast<QFileDialog*>(dialog);
+    ASSERT_NE(files, nullptr);
+    title = files->windowTitle();
+    native = !files->testOption(QFileDialog::DontUseNativeDialog);
+    selectedFilter = files->selectedNameFilter();
+    files->reject();
+  });
+  EXPECT_EQ(dialogs.SaveFile("Save Image...", "", "png Images|*.png|All Files|*.*", 1), "");
+  EXPECT_EQ(title, "Save Image...");
+  EXPECT_FALSE(native);
+  EXPECT_EQ(selectedFilter, "All Files (*)");
+}
+
+TEST_F(DialogsTest, OpenFileAnswersTheChosenPath) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("heart.txt");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  WhenDialogShows([&](QWidget* dialog) {
+    // Typed as a user would; selectFile leaves the name field alone while it has the focus.
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  EXPECT_EQ(dialogs.OpenFile("Save", "", "txt|*.txt", 0), path.toStdString());
+}
+
+TEST_F(DialogsTest, InputAnswersTheTextOrEmptyOnCancel) {
+  QString message;
+  WhenDialogShows([&](QWidget* dialog) {
+    auto* input = qobject_cast<QInputDialog*>(dialog);
+    message = input->labelText();
+    input->setTextValue(input->textValue() + "2");
+    input->accept();
+  });
+  EXPECT_EQ(dialogs.Input("New Name", "Set the name for this object", "Obj_"), "Obj_2");
+  EXPECT_EQ(message, "Set the name for this object");
+
+  WhenDialogShows([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+  EXPECT_EQ(dialogs.Input("Text", "Change the text", "Hello"), "");
+}
+
+TEST_F(DialogsTest, ColorKeepsTheAlphaAndAnswersMinusOneOnCancel) {
+  const int64_t initial = Rgba(220, 220, 120, 128);
+  QColor shown;
+  WhenDialogShows([&](QWidget* dialog) {
+    auto* colors = qobject_cast<QColorDialog*>(dialog);
+    shown = colors->currentColor();
+    colors->setCurrentColor(QColor(10, 20, 30));
+    colors->accept();
+  });
+  EXPECT_EQ(dialogs.Color(initial), Rgba(10, 20, 30, 128));
+  EXPECT_EQ(shown, QColor(220, 220, 120));
+
+  WhenDialogShows([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+  EXPECT_EQ(dialogs.Color(initial), -1);
+}
+
+TEST_F(DialogsTest, FontAnswersItsFaceSizeAndStyleBits) {
+  for (const int64_t style : {FontBold | FontUnderline | FontStrikeOut, FontItalic | FontUnderline, int64_t{0}}) {
+    WhenDialogShows([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+    const std::optional<FontChoice> chosen = dialogs.Font({"DejaVu Sans", 20, style});
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(chosen->FaceName, "DejaVu Sans");
+    EXPECT_EQ(chosen->Size, 20);
+    EXPECT_EQ(chosen->Style, style);
+  }
+  WhenDialogShows([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+  EXPECT_FALSE(dialogs.Font({"DejaVu Sans", 20, 0}).has_value());
+}
+
+}  // namespace
+}  // namespace drawlet::platform
