@@ -19,5 +19,7 @@ int main(int argc, char** argv) {
   App app(AppPorts{qt.Window, qt.Menus, qt.Controls, qt.Loop, files, qt.Dialogs, qt.Messages, fonts, images, canvases,
                    qt.Clock, qt.Random, qt.Shell});
   if (StartUp(app, platform::ImageCodecsAvailable)) RunEventLoop(app);
+  // The window outlives the editor state its size notification lays out.
+  qt.Window.BindSize({});
   return 0;
 }
