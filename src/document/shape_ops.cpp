@@ -276,8 +276,7 @@ void Paste(Session& s) {
 }
 
 void PasteToShape(Session& s) {
-  if (!HasCurrentShape(s)) return;
-  CurrentShapeOf(s) = s.State.Clipboard;
+  if (HasCurrentShape(s)) CurrentShapeOf(s) = s.State.Clipboard;
   s.View.RedrawCanvas();
 }
 
