@@ -10,7 +10,7 @@ namespace drawlet::platform {
 namespace {
 
 // Keys whose code is not their Qt value or an ASCII letter or digit.
-constexpr std::array<std::pair<int, int32_t>, 30> KeyTable{{
+constexpr std::array<std::pair<int, int32_t>, 32> KeyTable{{
     {Qt::Key_Backspace, 8},  {Qt::Key_Tab, 9},         {Qt::Key_Return, 13},     {Qt::Key_Enter, 13},
     {Qt::Key_Shift, Key::Shift}, {Qt::Key_Control, Key::Control}, {Qt::Key_Alt, 18}, {Qt::Key_Pause, 19},
     {Qt::Key_CapsLock, 20},  {Qt::Key_Escape, 27},     {Qt::Key_Space, Key::Space}, {Qt::Key_PageUp, 33},
@@ -18,7 +18,7 @@ constexpr std::array<std::pair<int, int32_t>, 30> KeyTable{{
     {Qt::Key_Up, 38},        {Qt::Key_Right, 39},      {Qt::Key_Down, 40},       {Qt::Key_Insert, 45},
     {Qt::Key_Delete, Key::Delete}, {Qt::Key_Meta, 91}, {Qt::Key_Semicolon, 186}, {Qt::Key_Equal, 187},
     {Qt::Key_Plus, 187},     {Qt::Key_Comma, 188},     {Qt::Key_Minus, 189},     {Qt::Key_Underscore, 189},
-    {Qt::Key_Period, 190},   {Qt::Key_Slash, 191},
+    {Qt::Key_Period, 190},   {Qt::Key_Slash, 191},       {Qt::Key_NumLock, 144},   {Qt::Key_ScrollLock, 145},
 }};
 
 // Keypad keys that have codes of their own.

@@ -62,6 +62,8 @@ bool QtControls::CreateContainer(int64_t id, const Rect& r) {
 bool QtControls::CreateTabbedPanel(int64_t id, const Rect& r) {
   if (OpenParent() == nullptr) return false;
   auto* panel = new QTabWidget;
+  // The side panels are narrow; tight tabs keep "Shapes", "Color" and "FX" all in view.
+  panel->setStyleSheet("QTabBar::tab { padding: 3px 6px; }");
   Add(id, panel, r);
   open_.push_back({panel, id});
   return true;

@@ -1,11 +1,14 @@
 #include "platform/qt/qt_main_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QLayout>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 namespace drawlet::platform {
@@ -13,6 +16,8 @@ namespace {
 
 constexpr int64_t StateMaximised = 16777216;
 constexpr int64_t StateMinimised = 536870912;
+// How long opening waits for the window manager to frame the window before centring it.
+constexpr int FramingWait = 300;
 
 // The top-left corner that centres an outer size on the screen, the size capped at the screen's.
 QPoint CentredOn(const QRect& screen, const QSize& outer) {
@@ -43,7 +48,11 @@ bool QtMainWindow::Open(int32_t innerW, int32_t innerH, const std::string& title
   const QRect screen = widget_->screen()->geometry();
   widget_->move(CentredOn(screen, widget_->size()));
   widget_->show();
-  // Once shown the frame is known (where the window manager tells it), so centre the outer size.
+  // The frame is known once the window manager has framed the window; then centre the outer size.
+  QDeadlineTimer deadline(FramingWait);
+  while (!widget_->windowHandle()->isExposed() && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
   widget_->move(CentredOn(screen, widget_->frameGeometry().size()));
   return true;
 }

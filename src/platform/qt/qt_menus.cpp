@@ -18,7 +18,8 @@ QtMenus::~QtMenus() {
 
 bool QtMenus::CreateMenuBar() {
   if (window_.Widget() == nullptr) return false;
-  window_.Widget()->menuBar();
+  // Shown now rather than at the next event, so the menu bar height counts from the start.
+  window_.Widget()->menuBar()->show();
   return true;
 }
 

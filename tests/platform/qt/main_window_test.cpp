@@ -1,6 +1,7 @@
 #include <QCursor>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QWindow>
 
 #include "qt_fixture.h"
 
@@ -20,6 +21,17 @@ TEST_F(MainWindowTest, InnerSizeCountsTheMenuBar) {
   // Control coordinates start right below the menu bar.
   ASSERT_TRUE(controls.CreateContainer(1, {0, 0, Width, 30}));
   EXPECT_EQ(controls.Widget(1)->mapTo(window.Widget(), QPoint(0, 0)), QPoint(0, menuBar));
+}
+
+TEST_F(MainWindowTest, MenuBarHeightCountsBeforeAnyEventIsHandled) {
+  // Start-up lays the window out right after building the menus, before the loop runs.
+  QtMainWindow fresh(router);
+  QtMenus freshMenus(fresh, router);
+  ASSERT_TRUE(fresh.Open(Width, Height, "Drawlet 0.10"));
+  ASSERT_TRUE(freshMenus.CreateMenuBar());
+  freshMenus.Title("Files");
+  freshMenus.Item(0, "New document\tCtrl+N");
+  EXPECT_EQ(fresh.MenuBarHeight(), window.MenuBarHeight());
 }
 
 TEST_F(MainWindowTest, StateCodesFollowTheWindow) {
@@ -50,7 +62,8 @@ TEST_F(MainWindowTest, SizeCallbackRunsOnResizeButNotOnMinimise) {
 }
 
 TEST_F(MainWindowTest, CloseRequestIsAnEventAndKeepsTheWindow) {
-  window.Widget()->close();
+  // As the window manager asks it, through the window rather than the widget.
+  window.Widget()->windowHandle()->close();
   ASSERT_EQ(sink.Events.size(), 1u);
   EXPECT_EQ(sink.Events[0].Kind, EventKind::Close);
   EXPECT_TRUE(window.Widget()->isVisible());
