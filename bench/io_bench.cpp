@@ -218,7 +218,16 @@ class SummaryReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0) continue;
+      if (run.error_occurred || run.iterations == 0) continue;
+      // With aggregates only, the median stands in for the runs that are not shown.
+      if (run.run_type == Run::RT_Aggregate) {
+        if (run.aggregate_name == "median" && !results_.contains(run.run_name.function_name)) {
+          results_[run.run_name.function_name] = Result{run.GetAdjustedRealTime() / TimeUnitPerSecond(run),
+                                                        run.GetAdjustedCPUTime() / TimeUnitPerSecond(run),
+                                                        run.counters};
+        }
+        continue;
+      }
       const double iterations = static_cast<double>(run.iterations);
       const Result result{run.real_accumulated_time / iterations, run.cpu_accumulated_time / iterations,
                           run.counters};
@@ -232,6 +241,11 @@ class SummaryReporter : public benchmark::ConsoleReporter {
   }
 
   bool Empty() const { return results_.empty(); }
+
+ private:
+  static double TimeUnitPerSecond(const Run& run) { return benchmark::GetTimeUnitMultiplier(run.time_unit); }
+
+ public:
 
   const Result* Find(const std::string& name) const {
     auto it = results_.find(name);
