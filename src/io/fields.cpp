@@ -5,25 +5,6 @@
 
 namespace drawlet {
 
-void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
-  fields.clear();
-  // Fields are short, so a plain scan beats a library search call per field.
-  const char* const data = line.data();
-  const size_t size = line.size();
-  size_t start = 0;
-  for (size_t i = 0; i < size; ++i) {
-    if (data[i] == ',') {
-      fields.emplace_back(data + start, i - start);
-      start = i + 1;
-    }
-  }
-  fields.emplace_back(data + start, size - start);
-}
-
-std::string_view FieldAt(const std::vector<std::string_view>& fields, size_t i) {
-  return i < fields.size() ? fields[i] : std::string_view();
-}
-
 int64_t ParseNumber(std::string_view text) { return FieldCursor(text).Number(); }
 
 int FieldCursor::DigitValue(char c, unsigned base) {

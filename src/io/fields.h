@@ -2,15 +2,8 @@
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 namespace drawlet {
-
-// Splits a line at every ",", keeping empty fields; fields point into the line.
-void SplitFields(std::string_view line, std::vector<std::string_view>& fields);
-
-// Field i of a split line, empty when the line is shorter.
-std::string_view FieldAt(const std::vector<std::string_view>& fields, size_t i);
 
 // Reads a whole number leniently: leading blanks and tabs skipped, an optional sign, then
 // digits up to the first other character; "$" reads hexadecimal and "%" binary digits.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -212,11 +214,14 @@ TEST(DocumentRoundTrip, AnObjectWithoutShapesStaysEmpty) {
 }
 
 // The number of fields the writer gives each kind of line, trailing empty field included.
-size_t WrittenFieldCount(const std::vector<std::string_view>& fields) {
-  if (fields[0] == "obj") return 9;
-  if (fields[0] == "shapefx") return 15;
-  if (fields[0] == "pt") return 5;
-  return FieldAt(fields, 9) == "7" ? 16 : 13;
+size_t WrittenFieldCount(std::string_view line) {
+  FieldCursor cursor(line);
+  const std::string_view key = cursor.Text();
+  if (key == "obj") return 9;
+  if (key == "shapefx") return 15;
+  if (key == "pt") return 5;
+  for (int field = 2; field < 10; ++field) cursor.Text();
+  return cursor.Text() == "7" ? 16 : 13;
 }
 
 TEST(DocumentRoundTrip, CommasAndLineBreaksInTextsKeepTheFieldsInPlace) {
@@ -230,12 +235,10 @@ TEST(DocumentRoundTrip, CommasAndLineBreaksInTextsKeepTheFieldsInPlace) {
   text.FontName = "Font,Face";
   const std::string written = WriteDocumentText(doc);
 
-  std::vector<std::string_view> fields;
   size_t lines = 0;
   ForEachLine(written, [&](std::string_view line) {
     ++lines;
-    SplitFields(line, fields);
-    EXPECT_EQ(fields.size(), WrittenFieldCount(fields)) << line;
+    EXPECT_EQ(static_cast<size_t>(std::count(line.begin(), line.end(), ',')) + 1, WrittenFieldCount(line)) << line;
   });
   EXPECT_EQ(lines, 7u);
 

@@ -9,16 +9,6 @@
 namespace drawlet {
 namespace {
 
-TEST(SplitFields, KeepsEmptyFieldsAndReusesTheVector) {
-  std::vector<std::string_view> fields{"stale", "stale"};
-  SplitFields("pt,0,,5,", fields);
-  EXPECT_EQ(fields, (std::vector<std::string_view>{"pt", "0", "", "5", ""}));
-  SplitFields("", fields);
-  EXPECT_EQ(fields, (std::vector<std::string_view>{""}));
-  EXPECT_EQ(FieldAt(fields, 0), "");
-  EXPECT_EQ(FieldAt(fields, 7), "");
-}
-
 TEST(ForEachLine, TakesCrLfLfAndAnUnendedLastLine) {
   std::vector<std::string> lines;
   ForEachLine("a,1\r\nb\n\r\nc", [&lines](std::string_view line) { lines.emplace_back(line); });
