@@ -30,6 +30,17 @@ class FieldCursor {
   // The next field read as a whole number.
   int64_t Number() {
     const char* p = next_;
+    // Plain decimals, which is all the writer makes, skip the lenient checks.
+    const bool minus = p < end_ && *p == '-';
+    const char* q = minus ? p + 1 : p;
+    if (q < end_ && IsDigit(*q)) {
+      uint64_t plain = 0;
+      for (; q < end_ && IsDigit(*q); ++q) plain = plain * 10 + static_cast<uint64_t>(*q - '0');
+      if (q == end_ || *q == ',') {
+        next_ = q < end_ ? q + 1 : end_;
+        return static_cast<int64_t>(minus ? 0 - plain : plain);
+      }
+    }
     while (p < end_ && (*p == ' ' || *p == '\t')) ++p;
     bool negative = false;
     if (p < end_ && (*p == '+' || *p == '-')) {
@@ -43,13 +54,15 @@ class FieldCursor {
       int digit = 0;
       for (++p; p < end_ && (digit = DigitValue(*p, base)) >= 0; ++p) value = value * base + static_cast<uint64_t>(digit);
     } else {
-      for (; p < end_ && static_cast<unsigned char>(*p - '0') < 10; ++p) value = value * 10 + static_cast<uint64_t>(*p - '0');
+      for (; p < end_ && IsDigit(*p); ++p) value = value * 10 + static_cast<uint64_t>(*p - '0');
     }
     SkipField(p);
     return static_cast<int64_t>(negative ? 0 - value : value);
   }
 
  private:
+  static bool IsDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
+
   // Value of a digit in base 16 or 2, or -1 when the character is no such digit.
   static int DigitValue(char c, unsigned base);
 
