@@ -22,8 +22,11 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-bench: build
-	@$(BUILD)/bench/drawlet_bench
+bench: deps
+	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build-release -j $(JOBS) --target drawlet_bench_io drawlet_bench_render drawlet-cli
+	@build-release/bench/drawlet_bench_io
+	@build-release/bench/drawlet_bench_render
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) build-release
