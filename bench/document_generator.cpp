@@ -1,40 +1,14 @@
 #include "document_generator.h"
 
-#include <array>
-#include <random>
 #include <string>
+
+#include "generator_draw.h"
 
 namespace drawlet {
 namespace {
 
 inline constexpr int64_t ObjectCount = 8;
 inline constexpr int64_t CanvasSize = 4000;
-
-struct ShapeKind {
-  uint8_t Type;
-  const char* Prefix;
-};
-
-inline constexpr std::array<ShapeKind, 5> Kinds = {{
-    {TypeBox, "Box_"},
-    {TypeCircle, "Circle_"},
-    {TypeLine, "Line_"},
-    {TypeCurve, "Curve_"},
-    {TypeComplex, "Shape_"},
-}};
-
-// mt19937_64's sequence is fixed by the standard, while the library distributions are
-// not, so ranges are cut from the raw numbers to give the same file on every machine.
-class Draw {
- public:
-  explicit Draw(uint64_t seed) : engine_(seed) {}
-  int64_t Between(int64_t low, int64_t high) {
-    return low + static_cast<int64_t>(engine_() % static_cast<uint64_t>(high - low + 1));
-  }
-
- private:
-  std::mt19937_64 engine_;
-};
 
 // Point counts as the tools and shape files make them: a curve is a start point and
 // groups of three, a complex shape a closed chain of groups of three.
@@ -48,7 +22,7 @@ int64_t PointCountOf(uint8_t type, Draw& draw) {
 }
 
 Shape MakeShape(int64_t index, Draw& draw) {
-  const ShapeKind& kind = Kinds[static_cast<size_t>(draw.Between(0, static_cast<int64_t>(Kinds.size()) - 1))];
+  const ShapeKind& kind = draw.Kind();
   Shape shape;
   shape.Type = kind.Type;
   shape.Name = kind.Prefix + std::to_string(index);

@@ -1,8 +1,8 @@
 #include "scene_generator.h"
 
-#include <array>
 #include <charconv>
-#include <random>
+
+#include "generator_draw.h"
 
 namespace drawlet {
 namespace {
@@ -10,32 +10,6 @@ namespace {
 inline constexpr int64_t ObjectCount = 4;
 inline constexpr int64_t MinExtent = 10;
 inline constexpr int64_t MaxExtent = 160;
-
-struct ShapeKind {
-  uint8_t Type;
-  const char* Prefix;
-};
-
-inline constexpr std::array<ShapeKind, 5> Kinds = {{
-    {TypeBox, "Box_"},
-    {TypeCircle, "Circle_"},
-    {TypeLine, "Line_"},
-    {TypeCurve, "Curve_"},
-    {TypeComplex, "Shape_"},
-}};
-
-// mt19937_64's sequence is fixed by the standard, while the library distributions are
-// not, so ranges are cut from the raw numbers to give the same scene on every machine.
-class Draw {
- public:
-  explicit Draw(uint64_t seed) : engine_(seed) {}
-  int64_t Between(int64_t low, int64_t high) {
-    return low + static_cast<int64_t>(engine_() % static_cast<uint64_t>(high - low + 1));
-  }
-
- private:
-  std::mt19937_64 engine_;
-};
 
 // Closed figures are mostly filled, open ones always stroked, as drawings usually are.
 uint8_t StyleOf(uint8_t type, Draw& draw) {
@@ -98,7 +72,7 @@ void AddBackShadow(Shape& shape, Draw& draw) {
 }
 
 Shape MakeShape(int64_t index, Draw& draw) {
-  const ShapeKind& kind = Kinds[static_cast<size_t>(draw.Between(0, static_cast<int64_t>(Kinds.size()) - 1))];
+  const ShapeKind& kind = draw.Kind();
   Shape shape;
   shape.Type = kind.Type;
   shape.Name = kind.Prefix + std::to_string(index);
