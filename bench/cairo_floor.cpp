@@ -3,16 +3,10 @@
 #include <numbers>
 
 #include "scene_generator.h"
+#include "render/overlay_colors.h"
 
 namespace drawlet {
 namespace {
-
-constexpr int64_t AnchorColor = Rgba(255, 0, 0, 100);
-constexpr int64_t HandleLineColor = Rgba(0, 0, 0, 100);
-constexpr int64_t HandleColor = Rgba(255, 255, 0, 100);
-constexpr int64_t PivotColor = Rgba(0, 255, 255, 100);
-constexpr int64_t SelectionColor = Rgba(20, 20, 20, 255);
-constexpr int64_t CameraBorderColor = Rgba(255, 120, 120, 255);
 
 double Channel(int64_t rgba, int shift) { return static_cast<double>((rgba >> shift) & 0xFF) / 255.0; }
 

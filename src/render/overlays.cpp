@@ -3,19 +3,13 @@
 #include <cmath>
 
 #include "render/drawn_shapes.h"
+#include "render/overlay_colors.h"
 #include "render/path_chains.h"
 #include "render/shape_path.h"
 
 namespace drawlet {
 
 namespace {
-
-constexpr int64_t AnchorColor = Rgba(255, 0, 0, 100);
-constexpr int64_t HandleLineColor = Rgba(0, 0, 0, 100);
-constexpr int64_t HandleColor = Rgba(255, 255, 0, 100);
-constexpr int64_t PivotColor = Rgba(0, 255, 255, 100);
-constexpr int64_t SelectionColor = Rgba(20, 20, 20, 255);
-constexpr int64_t CameraBorderColor = Rgba(255, 120, 120, 255);
 
 // Sizes in view units, so the aids follow the zoom.
 constexpr double AnchorHalf = 5;
