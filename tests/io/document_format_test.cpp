@@ -16,6 +16,7 @@ namespace {
 
 using testing::ReadFixture;
 using testing::ResetDrawing;
+using testing::DefaultFx;
 
 // A shape as the add-shape operation leaves it, with its default effect.
 Shape MakeShape(uint8_t type, const std::string& name, std::vector<ShapePoint> points) {
@@ -30,14 +31,7 @@ Shape MakeShape(uint8_t type, const std::string& name, std::vector<ShapePoint> p
   shape.LineWidth = 10;
   shape.LineHeight = 5;
   shape.LineDist = 5;
-  ShapeFx& fx = shape.Fx[0];
-  fx.Name = "FX_0";
-  fx.Color = DefaultFxColor;
-  fx.Alpha = 255;
-  fx.Width = 10;
-  fx.Height = 5;
-  fx.Dist = 5;
-  fx.Scale = 100;
+  shape.Fx[0] = DefaultFx();
   return shape;
 }
 

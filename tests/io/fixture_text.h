@@ -21,6 +21,19 @@ inline std::string ReadFixture(const std::string& name) {
   return content;
 }
 
+// An effect as the add-FX operation leaves it.
+inline ShapeFx DefaultFx() {
+  ShapeFx fx;
+  fx.Name = "FX_0";
+  fx.Color = DefaultFxColor;
+  fx.Alpha = 255;
+  fx.Width = 10;
+  fx.Height = 5;
+  fx.Dist = 5;
+  fx.Scale = 100;
+  return fx;
+}
+
 // The drawing and state as a load leaves them before reading: one fresh object, no shapes yet.
 struct ResetDrawing {
   Document Doc;

@@ -9,17 +9,7 @@
 namespace drawlet {
 namespace {
 
-ShapeFx DefaultFx() {
-  ShapeFx fx;
-  fx.Name = "FX_0";
-  fx.Color = DefaultFxColor;
-  fx.Alpha = 255;
-  fx.Width = 10;
-  fx.Height = 5;
-  fx.Dist = 5;
-  fx.Scale = 100;
-  return fx;
-}
+using testing::DefaultFx;
 
 // Every field distinct, so a field out of its place shows.
 ShapeFx MarkedFx() {
