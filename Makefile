@@ -3,6 +3,7 @@
 BUILD ?= build
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
+MAKEFLAGS += --no-print-directory
 
 .PHONY: deps configure build run test bench clean
 
@@ -23,7 +24,7 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: deps
-	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DDRAWLET_BENCH=ON >/dev/null
 	@cmake --build build-release -j $(JOBS) --target drawlet_bench_io drawlet_bench_render drawlet-cli
 	@build-release/bench/drawlet_bench_io
 	@build-release/bench/drawlet_bench_render

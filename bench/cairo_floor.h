@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "document/records.h"
+#include "model/records.h"
 #include "io/options.h"
 
 namespace drawlet {

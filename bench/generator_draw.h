@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <random>
 
-#include "document/records.h"
+#include "model/records.h"
 
 namespace drawlet {
 

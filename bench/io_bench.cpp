@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "document/editor_state.h"
-#include "document/records.h"
+#include "model/editor_state.h"
+#include "model/records.h"
 #include "document_generator.h"
 #include "io/document_format.h"
 #include "io/fields.h"

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "cairo_floor.h"
-#include "document/editor_state.h"
+#include "model/editor_state.h"
 #include "document/editor_view.h"
 #include "io/document_format.h"
 #include "io/options.h"

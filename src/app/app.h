@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/shell_view.h"
-#include "document/editor_state.h"
-#include "document/records.h"
+#include "model/editor_state.h"
+#include "model/records.h"
 #include "document/session.h"
 #include "io/options.h"
 #include "panels/editor_icons.h"

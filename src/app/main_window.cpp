@@ -2,7 +2,7 @@
 
 #include "app/app.h"
 #include "app/main_canvas.h"
-#include "document/narrow.h"
+#include "platform/narrow.h"
 #include "panels/fx_panel.h"
 #include "panels/object_panel.h"
 #include "panels/shape_panel.h"

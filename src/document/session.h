@@ -1,8 +1,8 @@
 #pragma once
 
-#include "document/editor_state.h"
+#include "model/editor_state.h"
 #include "document/editor_view.h"
-#include "document/records.h"
+#include "model/records.h"
 #include "io/options.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"

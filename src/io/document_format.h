@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "document/editor_state.h"
-#include "document/records.h"
+#include "model/editor_state.h"
+#include "model/records.h"
 #include "platform/font.h"
 
 namespace drawlet {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "document/records.h"
+#include "model/records.h"
 
 namespace drawlet {
 

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <type_traits>
 
-#include "document/narrow.h"
+#include "platform/narrow.h"
 
 namespace drawlet {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/records.h"
+#include "model/records.h"
 
 namespace drawlet {
 

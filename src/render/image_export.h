@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "document/editor_state.h"
-#include "document/records.h"
+#include "model/editor_state.h"
+#include "model/records.h"
 #include "io/options.h"
 #include "platform/dialogs.h"
 #include "platform/image.h"

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "document/narrow.h"
+#include "platform/narrow.h"
 
 namespace drawlet {
 

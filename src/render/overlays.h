@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/editor_state.h"
-#include "document/records.h"
+#include "model/editor_state.h"
+#include "model/records.h"
 #include "io/options.h"
 #include "platform/vector_canvas.h"
 

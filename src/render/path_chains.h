@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "document/editor_state.h"
-#include "document/records.h"
+#include "model/editor_state.h"
+#include "model/records.h"
 #include "platform/vector_canvas.h"
 
 namespace drawlet {

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "document/editor_state.h"
+#include "model/editor_state.h"
 #include "document/editor_view.h"
-#include "document/records.h"
+#include "model/records.h"
 #include "io/options.h"
 #include "platform/vector_canvas.h"
 

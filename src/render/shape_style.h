@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "document/records.h"
+#include "model/records.h"
 #include "platform/vector_canvas.h"
 
 namespace drawlet {

@@ -5,7 +5,7 @@
 #include "app/app_fixture.h"
 #include "app/menu_table.h"
 #include "app/options_text.h"
-#include "document/narrow.h"
+#include "platform/narrow.h"
 
 namespace drawlet {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "document/records.h"
+#include "model/records.h"
 #include "fakes/fake_platform.h"
 
 namespace drawlet {

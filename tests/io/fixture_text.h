@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "document/editor_state.h"
-#include "document/records.h"
+#include "model/editor_state.h"
+#include "model/records.h"
 
 namespace drawlet::testing {
 

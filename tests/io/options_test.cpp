@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "document/narrow.h"
+#include "platform/narrow.h"
 #include "fakes/fake_platform.h"
 
 namespace drawlet {

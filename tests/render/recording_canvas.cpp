@@ -5,7 +5,7 @@
 #include <numbers>
 #include <sstream>
 
-#include "document/narrow.h"
+#include "platform/narrow.h"
 
 namespace drawlet::fakes {
 

@@ -4,8 +4,8 @@
 #include <initializer_list>
 #include <utility>
 
-#include "document/editor_state.h"
-#include "document/records.h"
+#include "model/editor_state.h"
+#include "model/records.h"
 
 namespace drawlet::fakes {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "document/editor_view.h"
-#include "document/narrow.h"
+#include "platform/narrow.h"
 #include "io/document_format.h"
 #include "io/options.h"
 #include "platform/cairo/cairo_canvas.h"

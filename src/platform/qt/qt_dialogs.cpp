@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "document/narrow.h"
+#include "platform/narrow.h"
 #include "platform/font.h"
 
 namespace drawlet::platform {

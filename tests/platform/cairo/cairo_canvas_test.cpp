@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "document/narrow.h"
+#include "platform/narrow.h"
 #include "platform/cairo/cairo_canvas.h"
 #include "platform/cairo/cairo_images.h"
 #include "platform/cairo/pixels.h"

@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "document/narrow.h"
+#include "platform/narrow.h"
 #include "platform/font.h"
 #include "platform/qt/qt_dialogs.h"
 #include "qt_fixture.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "document/records.h"
+#include "model/records.h"
 
 namespace drawlet {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "document/narrow.h"
+#include "platform/narrow.h"
 #include "platform/font.h"
 #include "platform/image.h"
 
