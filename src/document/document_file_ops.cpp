@@ -1,9 +1,11 @@
 #include "document/document_file_ops.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "document/object_ops.h"
 #include "document/text_parts.h"
+#include "document/undo.h"
 
 namespace drawlet {
 
@@ -35,6 +37,20 @@ std::optional<std::string> DocumentTextAt(Session& s, const std::string& path) {
   return std::nullopt;
 }
 
+// What a read may change: a load replaces everything, a merge adds objects after the current
+// one or fills it, an insert goes into the current object's shapes.
+StepRegion LoadRegion(const Session& s, LoadMode mode) {
+  switch (mode) {
+    case LoadMode::Load:
+      return WholeDrawing();
+    case LoadMode::Merge:
+      return ObjectsFrom(std::min(s.State.CurrentObject, LastIndex(s.Doc.Objects)));
+    case LoadMode::Insert:
+      break;
+  }
+  return ShapesFrom(s.State.CurrentObject, 0);
+}
+
 }  // namespace
 
 std::string NormaliseDocumentPath(const std::string& path) {
@@ -64,6 +80,7 @@ bool SaveDocument(Session& s, const std::string& path, bool autosave) {
     // The path is kept as chosen, so a later save normalises it the same way again.
     s.State.DocumentFile = chosen;
     s.View.SetWindowTitle(TitleFor(target));
+    if (s.Undo != nullptr) s.Undo->MarkSaved();
   }
   return true;
 }
@@ -72,8 +89,9 @@ void LoadDocument(Session& s, LoadMode mode, const std::string& path, bool redra
   const std::string chosen = path.empty() ? s.Dialogs.OpenFile(FileDialogTitle, "", OpenFilter, 0) : path;
   const std::optional<std::string> text = chosen.empty() ? std::nullopt : DocumentTextAt(s, chosen);
   if (text) {
-    s.State.DocumentFile = chosen;
+    StepScope step(s, LoadRegion(s, mode));
     if (mode == LoadMode::Load) NewDocument(s);
+    s.State.DocumentFile = chosen;
     ReadDocumentText(*text, mode, s.Doc, s.State, s.Fonts);
     s.View.SetWindowTitle(TitleFor(chosen));
     s.State.HasShapes = 1;
@@ -85,6 +103,8 @@ void LoadDocument(Session& s, LoadMode mode, const std::string& path, bool redra
   }
   s.View.RefillShapeList();
   s.State.CurrentShape = 0;
+  // What was just loaded is what the file holds.
+  if (text && mode == LoadMode::Load && s.Undo != nullptr && !s.Undo->Recording()) s.Undo->MarkSaved();
 }
 
 std::vector<std::string> ListShapeFiles(Session& s) {

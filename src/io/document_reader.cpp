@@ -53,7 +53,13 @@ bool IsFileIndex(int64_t index) { return index >= 0 && index <= MaxFileIndex; }
 class DocumentReader {
  public:
   DocumentReader(LoadMode mode, Document& doc, EditorState& state, platform::Fonts& fonts)
-      : mode_(mode), doc_(doc), state_(state), fonts_(fonts) {}
+      : mode_(mode), doc_(doc), state_(state), fonts_(fonts) {
+    // An inserted file adds to the object, header or not: it never writes over its shapes.
+    if (mode_ == LoadMode::Insert) {
+      afterExisting_ = true;
+      if (const ObjectLayer* object = CurrentObject()) offset_ = RealShapeCount(*object);
+    }
+  }
 
   void ReadLine(std::string_view line) {
     FieldCursor fields(line);

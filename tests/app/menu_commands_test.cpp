@@ -208,11 +208,12 @@ std::vector<Case> ObjectAndFileCases() {
          ASSERT_EQ(f.Editor.Doc.Objects.size(), 1u);
          EXPECT_EQ(f.Editor.Doc.Objects[0].Name, "Obj_0");
        }},
-      {"New document keeps the title and does not redraw", Menu(MenuId::NewDocument), twoObjects,
+      {"New document is untitled and does not redraw", Menu(MenuId::NewDocument), twoObjects,
        [](AppFixture& f) {
          EXPECT_EQ(f.Editor.Doc.Objects.size(), 1u);
          EXPECT_EQ(f.Editor.State.HasShapes, -1);
-         EXPECT_EQ(f.Window.WindowTitle, "Drawlet 0.10 - mine.txt");
+         EXPECT_EQ(f.Editor.State.DocumentFile, "");
+         EXPECT_EQ(f.Window.WindowTitle, "Drawlet 0.10");
          EXPECT_EQ(Redraws(f), 0);
        }},
       {"Load document asks and names the window", Menu(MenuId::LoadDocument), withFixture,
