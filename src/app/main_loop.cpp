@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "app/menu_commands.h"
+#include "app/unsaved_work.h"
 #include "document/document_file_ops.h"
 #include "panels/window_controls.h"
 
@@ -42,6 +43,7 @@ void DispatchControl(App& app, const platform::Event& event) {
 }
 
 void Close(App& app) {
+  if (!MayDiscardDrawing(app)) return;
   SaveOptions(app.Options, app.Ports.Files);
   app.Ports.Window.BindSize({});
   app.Tips.clear();

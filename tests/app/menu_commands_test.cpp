@@ -208,7 +208,11 @@ std::vector<Case> ObjectAndFileCases() {
          ASSERT_EQ(f.Editor.Doc.Objects.size(), 1u);
          EXPECT_EQ(f.Editor.Doc.Objects[0].Name, "Obj_0");
        }},
-      {"New document is untitled and does not redraw", Menu(MenuId::NewDocument), twoObjects,
+      {"New document is untitled and does not redraw", Menu(MenuId::NewDocument),
+       [twoObjects](AppFixture& f) {
+         twoObjects(f);
+         f.Questions.Answers = {platform::SaveChoice::Discard};
+       },
        [](AppFixture& f) {
          EXPECT_EQ(f.Editor.Doc.Objects.size(), 1u);
          EXPECT_EQ(f.Editor.State.HasShapes, -1);
@@ -300,7 +304,7 @@ std::vector<Case> ShellCases() {
       {"F1 opens the HTML help", Menu(MenuId::HelpHtml), Nothing,
        [](AppFixture& f) { EXPECT_EQ(f.Shell.Opened, std::vector<std::string>{"/work/data/help/html/index.html"}); }},
   };
-  for (const int64_t unused : {2, 16, 17, 20, 21, 22, 32, 35, 36, 37, 39, 42}) {
+  for (const int64_t unused : {2, 16, 17, 20, 21, 22, 32, 35, 36, 37, 39, 44}) {
     cases.push_back({"unused id " + std::to_string(unused), Menu(unused), Nothing, [](AppFixture& f) {
                        EXPECT_EQ(f.Log, fakes::Journal{"clock"});  // the autosave check alone
                        EXPECT_FALSE(f.Loop.Quitted);

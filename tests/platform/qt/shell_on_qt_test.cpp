@@ -14,6 +14,7 @@
 #include "platform/local_files.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_event_loop.h"
+#include "platform/qt/qt_questions.h"
 #include "platform/qt/qt_system.h"
 #include "qt_fixture.h"
 
@@ -84,6 +85,7 @@ class LayoutOnQtTest : public testing::Test {
   SteadyClock clock;
   SeededRandom random;
   QtShell shell;
+  QtQuestions questions{window};
   LocalFiles files;
   PangoFonts fonts;
   CairoImages images;
@@ -95,7 +97,7 @@ TEST_F(LayoutOnQtTest, CanvasAndPanelsFitA1024By768Window) {
   ASSERT_TRUE(menus.CreateMenuBar());
   menus.Title("Files");
   App app(AppPorts{window, menus, controls, loop, files, dialogs, messages, fonts, images, canvases, clock, random,
-                   shell});
+                   shell, questions});
   SetDefaultOptions(app.Options);
   app.Options.PanelW = 150;
   app.Options.ToolBarH = 30;
