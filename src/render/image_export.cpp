@@ -71,8 +71,21 @@ void ExportImage(const Document& doc, EditorState& state, const sVdOptions& opti
   // The image reaches the camera's far edge, so a camera away from the origin is never cut off.
   const int32_t w = std::max<int32_t>(canvasWidth, std::max<int32_t>(0, options.CameraX) + options.CameraW);
   const int32_t h = std::max<int32_t>(canvasHeight, std::max<int32_t>(0, options.CameraY) + options.CameraH);
+  const std::string size = std::to_string(w) + " x " + std::to_string(h) + " pixels";
+  if (w > MaxExportSide || h > MaxExportSide || int64_t{w} * h > MaxExportPixels) {
+    ports.Messages.Show("Error",
+                        "Unable to export an image of " + size + ": the largest export is " +
+                            std::to_string(MaxExportSide) + " pixels on a side and " +
+                            std::to_string(MaxExportPixels) + " pixels in all.",
+                        platform::MessageIcon::Error);
+    return;
+  }
   const auto canvas = ports.Canvases.Create(w, h, 0);
-  if (!canvas) return;
+  if (!canvas) {
+    ports.Messages.Show("Error", "Unable to export an image of " + size + ": there is not enough memory.",
+                        platform::MessageIcon::Error);
+    return;
+  }
 
   // With no view offset, image pixel (x, y) is document position (x, y).
   const int16_t keptX = state.ViewOffsetX;
