@@ -38,8 +38,8 @@ std::string PngFileName(const std::string& chosen);
 // unit per pixel, at least the canvas size and at least the camera size, and saves the part
 // that mode picks as a PNG under PngFileName(chosen). An empty name (a cancelled dialog) does
 // nothing; a drawing with no drawn pixel in mode ExportDrawn saves nothing and says so; an image
-// beyond MaxExportSide or MaxExportPixels, one that cannot be made and a failed save are reported.
-// The view offset is the same afterwards.
+// beyond MaxExportSide or MaxExportPixels, an image or crop that cannot be made and a failed save
+// are reported. The view offset is the same afterwards.
 void ExportImage(const Document& doc, EditorState& state, const sVdOptions& options, ExportMode mode,
                  const std::string& chosen, int32_t canvasWidth, int32_t canvasHeight, const ExportPorts& ports);
 

@@ -274,6 +274,22 @@ TEST(ExportImage, AnImageTooLargeOrNotMadeIsAnError) {
   }
 }
 
+TEST(ExportImage, ACutThatCannotBeMadeIsAnError) {
+  const std::vector<std::pair<ExportMode, std::string>> cases = {
+      {ExportDrawn, "Unable to export an image of 40 x 20 pixels: there is not enough memory."},
+      {ExportCamera, "Unable to export an image of 1024 x 768 pixels: there is not enough memory."},
+  };
+  for (const auto& [mode, message] : cases) {
+    Export e;
+    e.Images.CopyFails = true;
+    e.Run(mode);
+    EXPECT_TRUE(e.Images.Saved.empty());
+    ASSERT_EQ(e.Messages.Boxes.size(), 1u) << "mode " << int{mode};
+    EXPECT_EQ(e.Messages.Boxes[0].Title, "Error");
+    EXPECT_EQ(e.Messages.Boxes[0].Text, message);
+  }
+}
+
 TEST(ExportImage, TheLargestImageIsExported) {
   Export e;
   e.Options.CameraW = 16384;
