@@ -141,6 +141,19 @@ TEST_F(CliTest, ExportTakesTheCameraOfPreferencesInTheCurrentFolder) {
   EXPECT_EQ(header.Height, 30u);
 }
 
+TEST_F(CliTest, ExportOfAnImageTooLargeFailsAndSaysWhy) {
+  const auto previous = fs::current_path();
+  fs::current_path(dir_);
+  { std::ofstream(dir_ / "Preferences.ini") << R"({"CameraW": 32767, "CameraH": 32767})"; }
+  const int code = Run({"export", (Data / "box.txt").string(), "scene.png", "--crop", "camera"});
+  fs::current_path(previous);
+  EXPECT_EQ(code, 1);
+  EXPECT_EQ(err_.str(),
+            "drawlet-cli: Error: Unable to export an image of 32767 x 32767 pixels: the largest export is 16384 pixels "
+            "on a side and 67108864 pixels in all.\n");
+  EXPECT_FALSE(fs::exists(dir_ / "scene.png"));
+}
+
 TEST_F(CliTest, ExportOfNothingDrawnSavesNothingAndSaysSo) {
   EXPECT_EQ(Run({"export", (Data / "empty.txt").string(), (dir_ / "out.png").string()}), 1);
   EXPECT_NE(err_.str().find("Nothing to export"), std::string::npos) << err_.str();
