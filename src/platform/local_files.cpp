@@ -1,14 +1,14 @@
 #include "platform/local_files.h"
 
 #include <fnmatch.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <system_error>
+
+#include "platform/file_replace.h"
 
 namespace fs = std::filesystem;
 
@@ -43,27 +43,7 @@ std::optional<std::string> LocalFiles::ReadText(const std::string& path) {
 }
 
 bool LocalFiles::WriteText(const std::string& path, const std::string& content) {
-  if (path.empty() || Kind(path) == PathKind::Folder) return false;
-  // The temporary file sits beside the target so the rename never crosses file systems.
-  const std::string temp = path + ".tmp" + std::to_string(::getpid());
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
-  std::error_code ec;
-  fs::rename(temp, path, ec);
-  if (ec) {
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
+  return ReplaceFileContent(path, content, RandomTempTag);
 }
 
 bool LocalFiles::MakeFolders(const std::string& path) {
