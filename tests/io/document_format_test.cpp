@@ -382,6 +382,10 @@ TEST(DocumentRoundTrip, AnImageShapeKeepsItsFile) {
   image.Name = "cat";
   image.W = 64;
   image.H = 32;
+  image.Alpha = 255;
+  image.LineWidth = 10;
+  image.LineHeight = 5;
+  image.LineDist = 5;
   image.ImageFile = "data/pics, old/cat.png";
   const std::string text = WriteDocumentText(doc);
   EXPECT_NE(text.find(",6,64,32,data/pics\xE2\x80\x9A old/cat.png,\r\n"), std::string::npos) << text;
