@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+
 #include "cli/cli.h"
 
 namespace fs = std::filesystem;
@@ -88,6 +90,30 @@ TEST_F(CliTest, FailuresNameTheFileAndWriteNothing) {
   EXPECT_FALSE(fs::exists(dir_ / "out.txt"));
   EXPECT_FALSE(fs::exists(missing));
   EXPECT_FALSE(fs::exists(dir_ / "no-such-folder"));
+}
+
+TEST_F(CliTest, DamagedAndNonRegularInputsEndWithAMessageAndWriteNothing) {
+  const auto fifo = dir_ / "pipe.txt";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const auto damaged = Data / "six_huge_objects.txt";
+  struct Case {
+    std::string In, Says;
+  };
+  const std::vector<Case> cases = {
+      {fifo.string(), "it is not a regular file"},
+      {dir_.string(), "it is a folder"},
+      {damaged.string(), "the file is damaged"},
+  };
+  for (const auto& c : cases) {
+    for (const std::string command : {"resave", "info"}) {
+      std::vector<std::string> args = {command, c.In};
+      if (command == "resave") args.push_back((dir_ / "out.txt").string());
+      EXPECT_EQ(Run(args), 1) << c.In;
+      EXPECT_NE(err_.str().find(c.In), std::string::npos) << err_.str();
+      EXPECT_NE(err_.str().find(c.Says), std::string::npos) << err_.str();
+    }
+  }
+  EXPECT_FALSE(fs::exists(dir_ / "out.txt"));
 }
 
 struct PngHeader {
