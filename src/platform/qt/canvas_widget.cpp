@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -58,15 +59,23 @@ void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CanvasWidget::keyPressEvent(QKeyEvent* event) {
+  // A held key repeats as release and press pairs; the tools see one press and one release.
+  if (event->isAutoRepeat()) return;
   Report(ControlEventType::KeyDown, mapFromGlobal(QCursor::pos()), QApplication::mouseButtons(),
          VirtualKey(*event), ModifierBitsAfter(*event));
 }
 
 void CanvasWidget::keyReleaseEvent(QKeyEvent* event) {
-  // A held key repeats its key down only, as the tools expect of a held Space or Shift.
   if (event->isAutoRepeat()) return;
   Report(ControlEventType::KeyUp, mapFromGlobal(QCursor::pos()), QApplication::mouseButtons(), VirtualKey(*event),
          ModifierBitsAfter(*event));
+}
+
+void CanvasWidget::focusOutEvent(QFocusEvent* event) {
+  QFrame::focusOutEvent(event);
+  // Keys released while another control or window has the focus never reach the canvas.
+  Report(ControlEventType::FocusLost, mapFromGlobal(QCursor::pos()), QApplication::mouseButtons(), 0,
+         ModifierBits(QApplication::queryKeyboardModifiers()));
 }
 
 bool CanvasWidget::focusNextPrevChild(bool) { return false; }

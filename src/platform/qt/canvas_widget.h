@@ -11,8 +11,9 @@
 namespace drawlet::platform {
 
 // A drawing surface with a sunken border that shows an image's pixels in place and reports
-// the left button, mouse moves and keys as control events of its id, in canvas pixels (the
-// origin is the top-left corner inside the border).
+// the left button, mouse moves, keys without their auto-repeats and the loss of the keyboard
+// focus as control events of its id, in canvas pixels (the origin is the top-left corner
+// inside the border). Qt keeps the mouse on it while a button is held.
 class CanvasWidget : public QFrame {
  public:
   CanvasWidget(int64_t id, EventRouter& router, QWidget* parent);
@@ -30,6 +31,7 @@ class CanvasWidget : public QFrame {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   // Tab is a key of the canvas, not a move of the focus.
   bool focusNextPrevChild(bool next) override;
 
