@@ -10,10 +10,13 @@ namespace drawlet {
 void CreationStep(ToolContext& c) {
   EditorState& state = c.S.State;
   if (state.Tool == ToolRoundBox) return;
+  const ObjectLayer& object = CurrentObjectOf(c.S);
+  const int64_t firstNew = object.HasShape == 1 ? LastIndex(object.Shapes) + 1 : 0;
   const bool made = AddShape(c.S, c.Memory.PressX, c.Memory.PressY) == 1;
   c.Memory.RedrawRequest = made ? 1 : 0;
-  // A shape file may bring no shape at all; then nothing follows the drag.
-  c.Memory.CreationMade = made && HasCurrentShape(c.S);
+  // Only a shape this press made follows the drag: a shape file may bring none, or leave an
+  // older shape current.
+  c.Memory.CreationMade = made && HasCurrentShape(c.S) && c.S.State.CurrentShape >= firstNew;
   if (c.Memory.CreationMade) {
     c.Memory.EditPoint = LastIndex(CurrentShapeOf(c.S).Points);
     if (state.Tool == ToolCurve) c.Memory.EditPoint -= 2;

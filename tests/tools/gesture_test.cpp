@@ -162,6 +162,25 @@ TEST(CanvasGestures, CreationTools) {
          EXPECT_EQ(f.ShapeAt(0).H, 20);
          EXPECT_EQ(f.State.Tool, ToolMove);
        }},
+      {"the complex-shape tool inserts the shape file where it lies, and its drag resizes no older shape",
+       [](ToolFixture& f) {
+         Shape circle = ShapeOf(TypeCircle, {{20, 20}});
+         circle.W = 40;
+         circle.H = 30;
+         circle.Name = "Circle_0";
+         f.Holding({circle});
+         f.Files.Content["data/shapes/1-defaut.txt"] =
+             "gen,1-defaut,0.10,\r\nobj,Obj_0,0,0,0,0,0,0,0\r\nshape,0,-11521834,Heart,255,0,10,5,5,0,5,5,\r\n"
+             "shapefx,0,0,0,-16746241,255,0,0,10,5,5,100,0,0,0\r\npt,0,100,60,\r\npt,1,120,40,\r\npt,2,140,60,\r\n";
+         f.State.Tool = ToolComplex;
+       },
+       {Press(500, 500), Drag(520, 520), Release(520, 520)},
+       [](ToolFixture& f) {
+         ASSERT_EQ(f.Doc.Objects[0].Shapes.size(), 2u);
+         EXPECT_EQ(PointsOf(f.ShapeAt(1)), "(100,60)(120,40)(140,60)");
+         EXPECT_EQ(f.ShapeAt(0).W, 40);
+         EXPECT_EQ(f.ShapeAt(0).H, 30);
+       }},
       {"pressing a creation tool over a shape does not select it",
        [](ToolFixture& f) {
          f.Holding({BoxAt(0, 0, 100, 100)});
