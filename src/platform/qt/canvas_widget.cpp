@@ -41,14 +41,29 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) ReportMouse(ControlEventType::LeftDown, *event);
+  if (event->button() != Qt::LeftButton) return;
+  ReportLostRelease(*event);
+  leftHeld_ = true;
+  ReportMouse(ControlEventType::LeftDown, *event);
 }
 
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) ReportMouse(ControlEventType::LeftUp, *event);
+  if (event->button() != Qt::LeftButton) return;
+  leftHeld_ = false;
+  ReportMouse(ControlEventType::LeftUp, *event);
 }
 
-void CanvasWidget::mouseMoveEvent(QMouseEvent* event) { ReportMouse(ControlEventType::MouseMove, *event); }
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (!event->buttons().testFlag(Qt::LeftButton)) ReportLostRelease(*event);
+  ReportMouse(ControlEventType::MouseMove, *event);
+}
+
+void CanvasWidget::ReportLostRelease(const QMouseEvent& event) {
+  // A dialog opened by the press takes the release; the tools still need the end of the gesture.
+  if (!leftHeld_) return;
+  leftHeld_ = false;
+  Report(ControlEventType::LeftUp, event.position().toPoint(), Qt::NoButton, 0, ModifierBits(event.modifiers()));
+}
 
 void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;

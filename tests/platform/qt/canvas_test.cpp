@@ -162,6 +162,26 @@ TEST_F(CanvasTest, LosingTheFocusIsReported) {
   EXPECT_EQ(sink.Events[0].Id, 0);
 }
 
+TEST_F(CanvasTest, APressWhoseReleaseWentElsewhereIsReleasedAtTheNextMouseEvent) {
+  const auto hover = [&](int x, int y) {
+    QMouseEvent move(QEvent::MouseMove, At(x, y), canvas->mapToGlobal(At(x, y)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(canvas, &move);
+  };
+  // As when the press opens a dialog that takes the release.
+  QTest::mousePress(canvas, Qt::LeftButton, {}, At(10, 10));
+  hover(40, 30);
+  hover(50, 30);
+  QTest::mousePress(canvas, Qt::LeftButton, {}, At(60, 30));
+  QTest::mousePress(canvas, Qt::LeftButton, {}, At(70, 30));
+  EXPECT_EQ(Types(), (std::vector<ControlEventType>{ControlEventType::LeftDown, ControlEventType::LeftUp,
+                                                    ControlEventType::MouseMove, ControlEventType::MouseMove,
+                                                    ControlEventType::LeftDown, ControlEventType::LeftUp,
+                                                    ControlEventType::LeftDown}));
+  EXPECT_EQ(sink.Events[1].Input.X, 40);
+  EXPECT_EQ(sink.Events[1].Input.Buttons, 0);
+}
+
 TEST_F(CanvasTest, WheelEnterLeaveAndOtherButtonsAreNotReported) {
   QWheelEvent wheel(QPointF(At(5, 5)), canvas->mapToGlobal(QPointF(At(5, 5))), QPoint(0, 120), QPoint(0, 120),
                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
