@@ -21,6 +21,7 @@
 #include "platform/system.h"
 #include "platform/vector_canvas.h"
 #include "platform/window.h"
+#include "tools/tool_context.h"
 
 namespace drawlet {
 
@@ -58,6 +59,8 @@ struct App {
   int64_t LastAutosaveTime = 0;
   // Zoom x 0.01, recomputed at each event for the canvas handlers.
   double ZoomFactor = 1;
+  // What the canvas tools keep between the events of a gesture.
+  ToolMemory Tools;
   ToolIconSet ToolIcons{};
   ObjectIconSet ObjectIcons{};
   std::vector<std::string> Tips;

@@ -75,7 +75,7 @@ void LayoutMainWindow(App& app) {
   o.WinH = WrapI16(h);
   o.WinState = window.State();
   SaveOptions(o, app.Ports.Files);
-  BuildToolBar(controls, o);
+  BuildToolBar(controls, o, app.ToolIcons, app.State.Tool);
 }
 
 }  // namespace drawlet

@@ -113,8 +113,8 @@ constexpr std::array<MenuCommand, 28> Commands{{
        Redraw(app);
      }},
     {MenuId::About, [](App& app) { ShowAbout(app.Ports.Messages); }},
-    {MenuId::HelpRtf, [](App& app) { OpenHelp(false, app.Ports.Files, app.Ports.Shell); }},
-    {MenuId::HelpHtml, [](App& app) { OpenHelp(true, app.Ports.Files, app.Ports.Shell); }},
+    {MenuId::HelpRtf, [](App& app) { OpenHelp(false, app.Ports.Files, app.Ports.Shell, app.Ports.Messages); }},
+    {MenuId::HelpHtml, [](App& app) { OpenHelp(true, app.Ports.Files, app.Ports.Shell, app.Ports.Messages); }},
 }};
 
 }  // namespace

@@ -300,9 +300,19 @@ std::vector<Case> ShellCases() {
          EXPECT_EQ(f.Messages.Boxes[0].Icon, platform::MessageIcon::None);
        }},
       {"Help (rtf)", Menu(MenuId::HelpRtf), Nothing,
-       [](AppFixture& f) { EXPECT_EQ(f.Shell.Opened, std::vector<std::string>{"/work/data/help/help.rtf"}); }},
+       [](AppFixture& f) {
+         EXPECT_EQ(f.Shell.Opened, std::vector<std::string>{"/work/data/help/help.rtf"});
+         EXPECT_TRUE(f.Messages.Boxes.empty());
+       }},
       {"F1 opens the HTML help", Menu(MenuId::HelpHtml), Nothing,
        [](AppFixture& f) { EXPECT_EQ(f.Shell.Opened, std::vector<std::string>{"/work/data/help/html/index.html"}); }},
+      {"F1 on a desktop that cannot open the help says so", Menu(MenuId::HelpHtml),
+       [](AppFixture& f) { f.Shell.Opens = false; },
+       [](AppFixture& f) {
+         ASSERT_EQ(f.Messages.Boxes.size(), 1u);
+         EXPECT_EQ(f.Messages.Boxes[0].Title, "Error");
+         EXPECT_EQ(f.Messages.Boxes[0].Text, "Unable to open the help file /work/data/help/html/index.html");
+       }},
   };
   for (const int64_t unused : {2, 16, 17, 20, 21, 22, 32, 35, 36, 37, 39, 44}) {
     cases.push_back({"unused id " + std::to_string(unused), Menu(unused), Nothing, [](AppFixture& f) {

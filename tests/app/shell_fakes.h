@@ -170,10 +170,15 @@ class FakeRandom : public platform::Random {
   Journal& journal_;
 };
 
+// Records every path it is asked to open and answers Opens.
 class FakeShell : public platform::Shell {
  public:
   std::vector<std::string> Opened;
-  void OpenDocument(const std::string& path) override { Opened.push_back(path); }
+  bool Opens = true;
+  bool OpenDocument(const std::string& path) override {
+    Opened.push_back(path);
+    return Opens;
+  }
 };
 
 // Answers the save question from a queue (cancel when it is empty) and journals each question.

@@ -31,6 +31,7 @@ bool FakeFiles::HasFolder(const std::string& path) const {
 platform::PathKind FakeFiles::Kind(const std::string& path) {
   if (Content.count(path)) return platform::PathKind::File;
   if (HasFolder(path)) return platform::PathKind::Folder;
+  if (std::find(Specials.begin(), Specials.end(), path) != Specials.end()) return platform::PathKind::Other;
   return platform::PathKind::Missing;
 }
 
@@ -115,6 +116,7 @@ std::optional<platform::FontChoice> FakeDialogs::Font(const platform::FontChoice
 }
 
 platform::ImageHandle FakeImages::Load(const std::string& path) {
+  ++Loads;
   const auto it = Sizes.find(path);
   if (it == Sizes.end()) return nullptr;
   return std::make_shared<FakeImage>(it->second.first, it->second.second);

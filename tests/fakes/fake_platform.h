@@ -23,6 +23,7 @@ class FakeFiles : public platform::Files {
   std::vector<std::string> Folders{"data", "data/shapes", "data/shapes/_autosave", "data/shapefx"};
   std::vector<std::string> Unwritable;  // paths whose writes fail
   std::vector<std::string> Unreadable;  // existing paths whose reads fail
+  std::vector<std::string> Specials;    // FIFOs, devices and the like
   int Writes = 0;
 
   std::string CurrentDirectory() override { return "/work"; }
@@ -106,6 +107,7 @@ class FakeImages : public platform::Images {
  public:
   std::map<std::string, std::pair<int32_t, int32_t>> Sizes;
   std::vector<std::string> Saved;
+  int Loads = 0;
   platform::ImageHandle Load(const std::string& path) override;
   platform::ImageHandle Copy(const platform::Image& source, int32_t x, int32_t y, int32_t w, int32_t h) override;
   bool SavePng(const platform::Image& image, const std::string& path) override;

@@ -50,7 +50,8 @@ TEST(PresetWriter, KeepsCommasAndLineBreaksOfTheNameInOneField) {
 TEST(PresetWriter, TheDocumentReaderTakesItsEffectLineAsAnInactiveEffect) {
   testing::ResetDrawing drawing;
   fakes::FakeFonts fonts;
-  ReadDocumentText(WritePresetText("p", 1, MarkedFx()), LoadMode::Load, drawing.Doc, drawing.State, fonts);
+  fakes::FakeImages images;
+  ReadDocumentText(WritePresetText("p", 1, MarkedFx()), LoadMode::Load, drawing.Doc, drawing.State, fonts, images);
   const Shape& shape = drawing.Doc.Objects.at(0).Shapes.at(0);
   ASSERT_EQ(shape.Fx.size(), 2u);
   ShapeFx expected = MarkedFx();

@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -53,9 +54,15 @@ QString StyleNameFor(const QString& family, bool bold, bool italic) {
 
 }  // namespace
 
+QString QtDialogs::StartFolder() const {
+  if (!lastFolder_.isEmpty() && QDir(lastFolder_).exists()) return lastFolder_;
+  const QString shapes = QDir::current().filePath("data/shapes");
+  return QDir(shapes).exists() ? shapes : QDir::currentPath();
+}
+
 std::string QtDialogs::AskFile(bool save, const std::string& title, const std::string& defaultFile,
                                const std::string& filter, int filterIndex) {
-  QFileDialog dialog(window_.Widget(), QString::fromStdString(title), QDir::currentPath());
+  QFileDialog dialog(window_.Widget(), QString::fromStdString(title), StartFolder());
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -68,7 +75,9 @@ std::string QtDialogs::AskFile(bool save, const std::string& title, const std::s
   }
   if (!defaultFile.empty()) dialog.selectFile(QString::fromStdString(defaultFile));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().first().toStdString();
+  const QString chosen = dialog.selectedFiles().first();
+  lastFolder_ = QFileInfo(chosen).absolutePath();
+  return chosen.toStdString();
 }
 
 std::string QtDialogs::OpenFile(const std::string& title, const std::string& defaultFile, const std::string& filter,

@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -124,6 +125,60 @@ TEST_F(DialogsTest, OpenFileAnswersTheChosenPath) {
     static_cast<QDialog*>(dialog)->accept();
   });
   EXPECT_EQ(dialogs.OpenFile("Save", "", "txt|*.txt", 0), path.toStdString());
+}
+
+// Makes a folder the current directory for the test's lifetime.
+class CurrentFolder {
+ public:
+  explicit CurrentFolder(const QString& path) : before_(QDir::currentPath()) { QDir::setCurrent(path); }
+  ~CurrentFolder() { QDir::setCurrent(before_); }
+
+ private:
+  QString before_;
+};
+
+TEST_F(DialogsTest, FileDialogsStartInTheShapesFolderThenWhereTheLastChoiceWas) {
+  QTemporaryDir app;
+  ASSERT_TRUE(QDir(app.path()).mkpath("data/shapes"));
+  ASSERT_TRUE(QDir(app.path()).mkpath("docs"));
+  const CurrentFolder current(app.path());
+  QString shown;
+  const auto recordFolder = [&](QWidget* dialog) {
+    auto* files = qobject_cast<QFileDialog*>(dialog);
+    shown = files->directory().canonicalPath();
+    files->reject();
+  };
+  WhenDialogShows(recordFolder);
+  dialogs.OpenFile("Save", "", "txt|*.txt", 0);
+  EXPECT_EQ(shown, QDir(app.filePath("data/shapes")).canonicalPath());
+
+  // A cancelled dialog is no choice.
+  WhenDialogShows(recordFolder);
+  dialogs.SaveFile("Save Image...", "", "png Images|*.png|All Files|*.*", 0);
+  EXPECT_EQ(shown, QDir(app.filePath("data/shapes")).canonicalPath());
+
+  const QString chosen = app.filePath("docs/plan.txt");
+  WhenDialogShows([&](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(chosen);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  EXPECT_EQ(dialogs.SaveFile("Save", "", "txt|*.txt", 0), chosen.toStdString());
+  WhenDialogShows(recordFolder);
+  dialogs.OpenFile("Save", "", "txt|*.txt", 0);
+  EXPECT_EQ(shown, QDir(app.filePath("docs")).canonicalPath());
+}
+
+TEST_F(DialogsTest, FileDialogsStartInTheCurrentFolderWithoutAShapesFolder) {
+  QTemporaryDir app;
+  const CurrentFolder current(app.path());
+  QString shown;
+  WhenDialogShows([&](QWidget* dialog) {
+    auto* files = qobject_cast<QFileDialog*>(dialog);
+    shown = files->directory().canonicalPath();
+    files->reject();
+  });
+  dialogs.OpenFile("Save", "", "txt|*.txt", 0);
+  EXPECT_EQ(shown, QDir(app.path()).canonicalPath());
 }
 
 TEST_F(DialogsTest, InputAnswersTheTextOrEmptyOnCancel) {
