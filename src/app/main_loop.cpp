@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "app/menu_commands.h"
+#include "app/panel_dispatch.h"
 #include "document/document_file_ops.h"
 #include "panels/window_controls.h"
 
@@ -38,6 +39,8 @@ void DispatchControl(App& app, const platform::Event& event) {
     CanvasEvent(app, event);
   } else if (event.Id >= FirstToolButtonId && event.Id <= LastToolButtonId) {
     ToolButtonClicked(app, event.Id);
+  } else {
+    DispatchPanelControl(app, event);
   }
 }
 

@@ -42,6 +42,8 @@ class Controls {
   virtual bool AddTab(int64_t panelId, const std::string& text) = 0;
   virtual bool CreateFrame(int64_t id, const Rect& r, const std::string& text) = 0;
   virtual bool CreateScrollArea(int64_t id, const Rect& r, int64_t innerW, int64_t innerH) = 0;
+  // Gives the scrollable inner area of a scroll area a new size.
+  virtual void SetInnerSize(int64_t scrollAreaId, int64_t innerW, int64_t innerH) = 0;
   // Returns to the container that was open before the last one opened.
   virtual void CloseContainer() = 0;
 
@@ -53,6 +55,8 @@ class Controls {
                              int64_t max, const ImageHandle& image) = 0;
   // The drawing canvas: sunken border, takes the focus when clicked, reports mouse and keys.
   virtual bool CreateCanvas(int64_t id, const Rect& r) = 0;
+  // A canvas without a border that never takes the keyboard focus, for a list drawn by hand.
+  virtual bool CreateListCanvas(int64_t id, const Rect& r) = 0;
 
   virtual bool Exists(int64_t id) = 0;
   virtual void Remove(int64_t id) = 0;

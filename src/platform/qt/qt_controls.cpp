@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
@@ -19,6 +20,9 @@
 
 namespace drawlet::platform {
 namespace {
+
+// Pixels a scroll area moves per arrow click.
+constexpr int ScrollStep = 8;
 
 int ToInt(int64_t v) {
   return static_cast<int>(
@@ -94,9 +98,17 @@ bool QtControls::CreateScrollArea(int64_t id, const Rect& r, int64_t innerW, int
   auto* inner = new QWidget;
   inner->resize(std::max(0, ToInt(innerW)), std::max(0, ToInt(innerH)));
   area->setWidget(inner);
+  area->verticalScrollBar()->setSingleStep(ScrollStep);
+  area->horizontalScrollBar()->setSingleStep(ScrollStep);
   Add(id, area, r);
   open_.push_back({inner, -1});
   return true;
+}
+
+void QtControls::SetInnerSize(int64_t scrollAreaId, int64_t innerW, int64_t innerH) {
+  auto* area = qobject_cast<QScrollArea*>(Widget(scrollAreaId));
+  if (area == nullptr || area->widget() == nullptr) return;
+  area->widget()->resize(std::max(0, ToInt(innerW)), std::max(0, ToInt(innerH)));
 }
 
 void QtControls::CloseContainer() {
@@ -178,6 +190,11 @@ QWidget* QtControls::MakeControl(int64_t id, ControlKind kind, const std::string
 bool QtControls::CreateCanvas(int64_t id, const Rect& r) {
   if (OpenParent() == nullptr) return false;
   return Add(id, new CanvasWidget(id, router_, nullptr), r);
+}
+
+bool QtControls::CreateListCanvas(int64_t id, const Rect& r) {
+  if (OpenParent() == nullptr) return false;
+  return Add(id, new CanvasWidget(id, router_, nullptr, true), r);
 }
 
 bool QtControls::Exists(int64_t id) { return Widget(id) != nullptr; }

@@ -28,6 +28,8 @@ class QtControls : public Controls {
   bool CreateControl(int64_t id, ControlKind kind, const Rect& r, const std::string& text, int64_t min, int64_t max,
                      const ImageHandle& image) override;
   bool CreateCanvas(int64_t id, const Rect& r) override;
+  bool CreateListCanvas(int64_t id, const Rect& r) override;
+  void SetInnerSize(int64_t scrollAreaId, int64_t innerW, int64_t innerH) override;
 
   bool Exists(int64_t id) override;
   void Remove(int64_t id) override;

@@ -81,19 +81,20 @@ std::string QtDialogs::SaveFile(const std::string& title, const std::string& def
   return AskFile(true, title, defaultFile, filter, filterIndex);
 }
 
-std::string QtDialogs::Input(const std::string& title, const std::string& message, const std::string& defaultText) {
+std::optional<std::string> QtDialogs::Input(const std::string& title, const std::string& message,
+                                            const std::string& defaultText) {
   QInputDialog dialog(window_.Widget());
   dialog.setWindowTitle(QString::fromStdString(title));
   dialog.setLabelText(QString::fromStdString(message));
   dialog.setTextValue(QString::fromStdString(defaultText));
-  if (dialog.exec() != QDialog::Accepted) return {};
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.textValue().toStdString();
 }
 
-int64_t QtDialogs::Color(int64_t initial) {
+std::optional<int64_t> QtDialogs::Color(int64_t initial) {
   QColorDialog dialog(QColor(RedOf(initial), GreenOf(initial), BlueOf(initial)), window_.Widget());
   dialog.setOption(QColorDialog::DontUseNativeDialog);
-  if (dialog.exec() != QDialog::Accepted) return -1;
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QColor chosen = dialog.selectedColor();
   // The dialog picks no alpha; the colour keeps the one it came with.
   return Rgba(WrapU8(chosen.red()), WrapU8(chosen.green()), WrapU8(chosen.blue()), AlphaOf(initial));

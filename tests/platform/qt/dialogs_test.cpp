@@ -126,7 +126,7 @@ TEST_F(DialogsTest, OpenFileAnswersTheChosenPath) {
   EXPECT_EQ(dialogs.OpenFile("Save", "", "txt|*.txt", 0), path.toStdString());
 }
 
-TEST_F(DialogsTest, InputAnswersTheTextOrEmptyOnCancel) {
+TEST_F(DialogsTest, InputTellsAnEmptyAnswerFromACancel) {
   QString message;
   WhenDialogShows([&](QWidget* dialog) {
     auto* input = qobject_cast<QInputDialog*>(dialog);
@@ -137,11 +137,18 @@ TEST_F(DialogsTest, InputAnswersTheTextOrEmptyOnCancel) {
   EXPECT_EQ(dialogs.Input("New Name", "Set the name for this object", "Obj_"), "Obj_2");
   EXPECT_EQ(message, "Set the name for this object");
 
+  WhenDialogShows([](QWidget* dialog) {
+    auto* input = qobject_cast<QInputDialog*>(dialog);
+    input->setTextValue("");
+    input->accept();
+  });
+  EXPECT_EQ(dialogs.Input("Text", "Change the text", "Hello"), std::optional<std::string>(""));
+
   WhenDialogShows([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
-  EXPECT_EQ(dialogs.Input("Text", "Change the text", "Hello"), "");
+  EXPECT_EQ(dialogs.Input("Text", "Change the text", "Hello"), std::nullopt);
 }
 
-TEST_F(DialogsTest, ColorKeepsTheAlphaAndAnswersMinusOneOnCancel) {
+TEST_F(DialogsTest, ColorKeepsTheAlphaAndTellsWhiteFromACancel) {
   const int64_t initial = Rgba(220, 220, 120, 128);
   QColor shown;
   WhenDialogShows([&](QWidget* dialog) {
@@ -153,8 +160,16 @@ TEST_F(DialogsTest, ColorKeepsTheAlphaAndAnswersMinusOneOnCancel) {
   EXPECT_EQ(dialogs.Color(initial), Rgba(10, 20, 30, 128));
   EXPECT_EQ(shown, QColor(220, 220, 120));
 
+  // Opaque white is -1 as a signed colour, so it must not read as a cancel.
+  WhenDialogShows([](QWidget* dialog) {
+    auto* colors = qobject_cast<QColorDialog*>(dialog);
+    colors->setCurrentColor(QColor(255, 255, 255));
+    colors->accept();
+  });
+  EXPECT_EQ(dialogs.Color(Rgba(0, 0, 0, 255)), std::optional<int64_t>(-1));
+
   WhenDialogShows([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
-  EXPECT_EQ(dialogs.Color(initial), -1);
+  EXPECT_EQ(dialogs.Color(initial), std::nullopt);
 }
 
 TEST_F(DialogsTest, FontAnswersItsFaceSizeAndStyleBits) {

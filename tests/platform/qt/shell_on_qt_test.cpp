@@ -10,6 +10,7 @@
 #include "panels/add_control.h"
 #include "platform/cairo/cairo_canvas.h"
 #include "platform/cairo/cairo_images.h"
+#include "platform/cairo/cairo_raster_canvas.h"
 #include "platform/cairo/pango_fonts.h"
 #include "platform/local_files.h"
 #include "platform/qt/qt_dialogs.h"
@@ -88,6 +89,7 @@ class LayoutOnQtTest : public testing::Test {
   PangoFonts fonts;
   CairoImages images;
   CairoCanvases canvases;
+  CairoRasterCanvases rasters;
 };
 
 TEST_F(LayoutOnQtTest, CanvasAndPanelsFitA1024By768Window) {
@@ -95,7 +97,7 @@ TEST_F(LayoutOnQtTest, CanvasAndPanelsFitA1024By768Window) {
   ASSERT_TRUE(menus.CreateMenuBar());
   menus.Title("Files");
   App app(AppPorts{window, menus, controls, loop, files, dialogs, messages, fonts, images, canvases, clock, random,
-                   shell});
+                   shell, rasters});
   SetDefaultOptions(app.Options);
   app.Options.PanelW = 150;
   app.Options.ToolBarH = 30;
