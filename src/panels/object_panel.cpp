@@ -17,7 +17,7 @@ constexpr int64_t FirstListHeight = 500;
 constexpr int64_t FirstScrollHeight = 300;
 constexpr int64_t ObjectPanelHeight = 292;
 constexpr int64_t ListBackground = Rgba(100, 100, 100, 255);
-constexpr int64_t NameColor = Rgba(240, 240, 240, 255);
+constexpr int64_t NameColor = Rgba(38, 50, 56, 255);
 constexpr size_t ShownNameChars = 12;
 // Where the pictures sit inside a row.
 constexpr int32_t EyeX = 5, EyeDy = 8;

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,6 +24,10 @@ namespace {
 
 // Pixels a scroll area moves per arrow click.
 constexpr int ScrollStep = 8;
+// The smallest size a label's text shrinks to so that it fits its box.
+constexpr qreal SmallestLabelPoints = 6;
+// Room a push button's frame takes beside its caption.
+constexpr int64_t ButtonTextMargin = 6;
 
 int ToInt(int64_t v) {
   return static_cast<int>(
@@ -33,6 +38,15 @@ int ToInt(int64_t v) {
 QRect ToQRect(const Rect& r) { return {ToInt(r.X), ToInt(r.Y), std::max(0, ToInt(r.W)), std::max(0, ToInt(r.H))}; }
 
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+// A caption a little wider than its room is set smaller rather than cut off.
+void FitText(QWidget& widget, const QString& text, int64_t room) {
+  QFont font = widget.font();
+  while (font.pointSizeF() > SmallestLabelPoints && QFontMetrics(font).horizontalAdvance(text) > room) {
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  }
+  widget.setFont(font);
+}
 
 QPixmap PixmapOf(const ImageHandle& image) {
   if (!image) return {};
@@ -66,8 +80,7 @@ bool QtControls::CreateContainer(int64_t id, const Rect& r) {
 bool QtControls::CreateTabbedPanel(int64_t id, const Rect& r) {
   if (OpenParent() == nullptr) return false;
   auto* panel = new QTabWidget;
-  // The side panels are narrow; tight tabs keep "Shapes", "Color" and "FX" all in view.
-  panel->setStyleSheet("QTabBar::tab { padding: 3px 6px; }");
+  panel->setUsesScrollButtons(false);
   Add(id, panel, r);
   open_.push_back({panel, id});
   return true;
@@ -86,7 +99,12 @@ bool QtControls::AddTab(int64_t panelId, const std::string& text) {
 bool QtControls::CreateFrame(int64_t id, const Rect& r, const std::string& text) {
   QWidget* parent = OpenParent();
   if (parent == nullptr) return false;
-  Add(id, new QGroupBox(ToQString(text)), r);
+  auto* frame = new QGroupBox(ToQString(text));
+  // The title sits on the top border, clear of the controls placed 15 pixels below the top.
+  frame->setStyleSheet(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 7px; }"
+      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }");
+  Add(id, frame, r);
   // Drawn under the controls that follow, which stay in the parent's coordinates.
   open_.push_back({parent, -1});
   return true;
@@ -120,6 +138,7 @@ bool QtControls::CreateLabel(const Rect& r, const std::string& text) {
   if (parent == nullptr) return false;
   auto* label = new QLabel(ToQString(text), parent);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  FitText(*label, label->text(), r.W - 1);
   label->setGeometry(ToQRect(r));
   label->show();
   return true;
@@ -130,6 +149,7 @@ bool QtControls::CreateControl(int64_t id, ControlKind kind, const Rect& r, cons
   if (OpenParent() == nullptr) return false;
   QWidget* control = MakeControl(id, kind, text, min, max, image);
   if (control == nullptr) return false;
+  if (kind == ControlKind::Button) FitText(*control, ToQString(text), r.W - ButtonTextMargin);
   return Add(id, control, r);
 }
 

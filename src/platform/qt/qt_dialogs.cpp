@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <cstdlib>
 #include <limits>
@@ -134,6 +135,8 @@ void QtMessageBoxes::Show(const std::string& title, const std::string& text, Mes
     case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
   }
   box.setStandardButtons(QMessageBox::Ok);
+  // The texts are short lines of their own; wrapping would push a last word onto a line alone.
+  if (auto* label = box.findChild<QLabel*>("qt_msgbox_label")) label->setWordWrap(false);
   box.exec();
 }
 
