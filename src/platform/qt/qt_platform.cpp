@@ -46,8 +46,7 @@ class DrawletStyle : public QProxyStyle {
 
 }  // namespace
 
-QtPlatform::QtPlatform(int& argc, char** argv) : App(argc, argv) {
-  QApplication::setQuitOnLastWindowClosed(false);
+void ApplyEditorLook() {
   // One style and its own palette everywhere, whatever the desktop's theme.
   auto* style = new DrawletStyle;
   QApplication::setStyle(style);
@@ -57,6 +56,11 @@ QtPlatform::QtPlatform(int& argc, char** argv) : App(argc, argv) {
   font.setPointSize(8);
   QApplication::setFont(font);
   QApplication::setWindowIcon(QIcon(WindowIconFile));
+}
+
+QtPlatform::QtPlatform(int& argc, char** argv) : App(argc, argv) {
+  QApplication::setQuitOnLastWindowClosed(false);
+  ApplyEditorLook();
 }
 
 }  // namespace drawlet::platform
