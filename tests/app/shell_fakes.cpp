@@ -129,6 +129,7 @@ void FakeControls::SetInnerSize(int64_t id, int64_t innerW, int64_t innerH) {
 }
 
 void FakeControls::ClearItems(int64_t id) {
+  ++Clears[id];
   if (!Exists(id)) return;
   Items[id].ItemList.clear();
   Items[id].SelectedItems.clear();

@@ -107,6 +107,7 @@ class FakeControls : public platform::Controls {
   std::vector<Label> Labels;
   std::set<int64_t> Failing;  // ids whose creation fails
   int ImagesShown = 0;
+  std::map<int64_t, int> Clears;  // ClearItems calls by id
 
   bool CreateContainer(int64_t id, const platform::Rect& r) override;
   bool CreateTabbedPanel(int64_t id, const platform::Rect& r) override;
