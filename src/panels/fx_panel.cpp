@@ -106,14 +106,15 @@ void BuildFxPanel(platform::Controls& controls, Session& s) {
 }
 
 void RefillFxList(platform::Controls& controls, Session& s) {
-  controls.ClearItems(FxListId);
-  if (!HasCurrentShape(s)) return;
-  for (const ShapeFx& fx : CurrentShapeOf(s).Fx) controls.AddItem(FxListId, fx.Name);
+  std::vector<std::string> names;
+  if (HasCurrentShape(s)) {
+    for (const ShapeFx& fx : CurrentShapeOf(s).Fx) names.push_back(fx.Name);
+  }
+  controls.SetItems(FxListId, names);
 }
 
 void ShowPresets(platform::Controls& controls, const std::vector<std::string>& names) {
-  controls.ClearItems(PresetListId);
-  for (const std::string& name : names) controls.AddItem(PresetListId, name);
+  controls.SetItems(PresetListId, names);
 }
 
 void LoadFxControls(platform::Controls& controls, int64_t fxIndex, const ShapeFx& fx) {

@@ -196,9 +196,14 @@ void EnableShapeControls(platform::Controls& controls, Session& s, uint8_t flag)
 }
 
 void RefillShapeList(platform::Controls& controls, Session& s) {
-  controls.ClearItems(ShapeListId);
-  if (s.State.HasShapes <= 0 || !HasIndex(s.Doc.Objects, s.State.CurrentObject)) return;
-  for (const Shape& shape : CurrentObjectOf(s).Shapes) controls.AddItem(ShapeListId, shape.Name);
+  std::vector<std::string> names;
+  if (s.State.HasShapes > 0 && HasIndex(s.Doc.Objects, s.State.CurrentObject)) {
+    const std::vector<Shape>& shapes = CurrentObjectOf(s).Shapes;
+    names.reserve(shapes.size());
+    for (const Shape& shape : shapes) names.push_back(shape.Name);
+  }
+  // All at once: a drawing may hold a hundred thousand shapes.
+  controls.SetItems(ShapeListId, names);
 }
 
 void LoadPropertyControls(platform::Controls& controls, Session& s) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/image.h"
 
@@ -70,6 +71,8 @@ class Controls {
   virtual void SetText(int64_t id, const std::string& text) = 0;
   virtual void ClearItems(int64_t id) = 0;
   virtual void AddItem(int64_t id, const std::string& text) = 0;
+  // Replaces every item of a combo or list box at once, none selected.
+  virtual void SetItems(int64_t id, const std::vector<std::string>& items) = 0;
   virtual int64_t ItemCount(int64_t id) = 0;
   // Whether an item of a list box is selected; a list box selects several items.
   virtual bool ItemSelected(int64_t id, int64_t index) = 0;

@@ -139,6 +139,13 @@ void FakeControls::AddItem(int64_t id, const std::string& text) {
   if (Exists(id)) Items[id].ItemList.push_back(text);
 }
 
+void FakeControls::SetItems(int64_t id, const std::vector<std::string>& items) {
+  ++Clears[id];
+  if (!Exists(id)) return;
+  Items[id].ItemList = items;
+  Items[id].SelectedItems.clear();
+}
+
 int64_t FakeControls::ItemCount(int64_t id) {
   return Exists(id) ? static_cast<int64_t>(Items[id].ItemList.size()) : 0;
 }

@@ -107,7 +107,7 @@ class FakeControls : public platform::Controls {
   std::vector<Label> Labels;
   std::set<int64_t> Failing;  // ids whose creation fails
   int ImagesShown = 0;
-  std::map<int64_t, int> Clears;  // ClearItems calls by id
+  std::map<int64_t, int> Clears;  // ClearItems and SetItems calls by id
 
   bool CreateContainer(int64_t id, const platform::Rect& r) override;
   bool CreateTabbedPanel(int64_t id, const platform::Rect& r) override;
@@ -130,6 +130,7 @@ class FakeControls : public platform::Controls {
   void SetText(int64_t id, const std::string& text) override;
   void ClearItems(int64_t id) override;
   void AddItem(int64_t id, const std::string& text) override;
+  void SetItems(int64_t id, const std::vector<std::string>& items) override;
   int64_t ItemCount(int64_t id) override;
   bool ItemSelected(int64_t id, int64_t index) override;
   void SelectItem(int64_t id, int64_t index, bool selected) override;

@@ -39,7 +39,9 @@ TEST(SidePanels, StartUpFillsThePanelsAndShowsTheFirstObject) {
   EXPECT_EQ(f.Controls.Items[48].ItemList, (std::vector<std::string>{"1-defaut.txt"}));
   EXPECT_EQ(f.Controls.Items[70].ItemList, (std::vector<std::string>{"glow"}));
   for (int64_t id = 44; id <= 88; ++id) {
-    if (f.Controls.Exists(id)) EXPECT_TRUE(f.Controls.Items[id].Enabled) << id << " after the first object";
+    if (f.Controls.Exists(id)) {
+      EXPECT_TRUE(f.Controls.Items[id].Enabled) << id << " after the first object";
+    }
   }
   EXPECT_TRUE(f.Controls.Items[68].Hidden);
   EXPECT_TRUE(f.Controls.Items[69].Hidden);

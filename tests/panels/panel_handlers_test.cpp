@@ -399,7 +399,9 @@ TEST(LoadPropertyControls, ShowsTheCurrentObjectShapeAndEffectAndEnablesThePanel
   EXPECT_EQ(p.Controls.Text(46), "Roof");
   EXPECT_EQ(shape.Fx[1].Width, 1) << "an effect width of 0 is raised to 1";
   for (int64_t id = 44; id <= 88; ++id) {
-    if (p.Controls.Exists(id)) EXPECT_TRUE(p.Controls.Items[id].Enabled) << id;
+    if (p.Controls.Exists(id)) {
+      EXPECT_TRUE(p.Controls.Items[id].Enabled) << id;
+    }
   }
   EXPECT_TRUE(p.Controls.Items[68].Hidden);
   EXPECT_TRUE(p.Controls.Items[69].Hidden);

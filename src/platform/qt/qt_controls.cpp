@@ -189,6 +189,8 @@ QWidget* QtControls::MakeControl(int64_t id, ControlKind kind, const std::string
     case ControlKind::ListBox: {
       auto* list = new QListWidget;
       list->setSelectionMode(QAbstractItemView::MultiSelection);
+      // Rows of one height let a list of many thousand names lay out at once.
+      list->setUniformItemSizes(true);
       QObject::connect(list, &QListWidget::itemSelectionChanged, [this, id] { Changed(id); });
       return list;
     }
@@ -308,6 +310,22 @@ void QtControls::AddItem(int64_t id, const std::string& text) {
   const QSignalBlocker blocker(widget);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->addItem(ToQString(text));
   if (auto* list = qobject_cast<QListWidget*>(widget)) list->addItem(ToQString(text));
+}
+
+void QtControls::SetItems(int64_t id, const std::vector<std::string>& items) {
+  QWidget* widget = Widget(id);
+  const QSignalBlocker blocker(widget);
+  QStringList texts;
+  texts.reserve(static_cast<qsizetype>(items.size()));
+  for (const std::string& item : items) texts.append(ToQString(item));
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    combo->clear();
+    combo->addItems(texts);
+  }
+  if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    list->clear();
+    list->addItems(texts);
+  }
 }
 
 int64_t QtControls::ItemCount(int64_t id) {

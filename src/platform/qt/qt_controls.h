@@ -40,6 +40,7 @@ class QtControls : public Controls {
   void SetText(int64_t id, const std::string& text) override;
   void ClearItems(int64_t id) override;
   void AddItem(int64_t id, const std::string& text) override;
+  void SetItems(int64_t id, const std::vector<std::string>& items) override;
   int64_t ItemCount(int64_t id) override;
   bool ItemSelected(int64_t id, int64_t index) override;
   void SelectItem(int64_t id, int64_t index, bool selected) override;

@@ -148,6 +148,12 @@ TEST_F(ShellOnQtTest, TheShapeListTogglesAnItemOnEachClick) {
   EXPECT_FALSE(controls.ItemSelected(45, 0));
   EXPECT_TRUE(controls.ItemSelected(45, 2));
   EXPECT_EQ(sink.Events.size(), 3u);
+
+  controls.SetItems(45, {"Sky", "Sun"});
+  EXPECT_EQ(controls.ItemCount(45), 2);
+  EXPECT_EQ(list->item(1)->text(), "Sun");
+  EXPECT_EQ(controls.State(45), -1) << "a refill selects nothing";
+  EXPECT_EQ(sink.Events.size(), 3u) << "and raises no event";
 }
 
 // The editor's panels on the real window; the working folder holds no data, so no icons.
