@@ -22,8 +22,8 @@ void ShellView::DrawObjectList() {
   }
   if (!objectList_) objectList_ = app_.Ports.Rasters.Create();
   if (!objectList_) return;
-  drawlet::DrawObjectList(*objectList_, app_.ObjectIcons, app_.Doc, app_.State.CurrentObject, static_cast<int32_t>(list.W),
-                 static_cast<int32_t>(list.H));
+  drawlet::DrawObjectList(*objectList_, app_.ObjectIcons, app_.Doc, app_.State.CurrentObject,
+                          static_cast<int32_t>(list.W), static_cast<int32_t>(list.H));
   controls.ShowImage(ObjectListId, objectList_->DrawnImage());
 }
 

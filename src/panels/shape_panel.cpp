@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "document/document_file_ops.h"
 #include "document/shape_ops.h"
 #include "panels/add_control.h"
 #include "panels/fx_panel.h"

@@ -92,7 +92,8 @@ roof=$(grep -E '^shape,1,[-0-9]+,Roof,' <<<"$lines") || fail "no Roof shape save
 [ "$(cut -d, -f3 <<<"$roof")" = "$((0x800000FF - 0x100000000))" ] || fail "Roof is not red with alpha 128: $roof"
 [ "$(cut -d, -f5,6 <<<"$roof")" = "128,2" ] || fail "Roof's alpha and style are not 128 and dash: $roof"
 house=$(sed -n '/^obj,House,/,$p' <<<"$lines")
-roof_fx=$(sed -n '/^shape,1,.*,Roof,/,/^shape,2,/p' <<<"$house" | grep '^shapefx,1,') || fail "Roof has no second effect"
+roof_fx=$(sed -n '/^shape,1,.*,Roof,/,/^shape,2,/p' <<<"$house" | grep '^shapefx,1,') ||
+  fail "Roof has no second effect"
 [ "$(cut -d, -f15 <<<"$roof_fx")" = 1 ] || fail "Roof's second effect is not active: $roof_fx"
 wall_fx=$(sed -n '/^shape,0,.*,Wall,/,/^shape,1,/p' <<<"$house" | grep '^shapefx,0,') || fail "Wall has no effect"
 [ "$(cut -d, -f3-14 <<<"$wall_fx")" = "$(cut -d, -f3-14 <<<"$roof_fx")" ] ||

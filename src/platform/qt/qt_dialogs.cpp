@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -135,8 +136,15 @@ void QtMessageBoxes::Show(const std::string& title, const std::string& text, Mes
     case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
   }
   box.setStandardButtons(QMessageBox::Ok);
-  // The texts are short lines of their own; wrapping would push a last word onto a line alone.
-  if (auto* label = box.findChild<QLabel*>("qt_msgbox_label")) label->setWordWrap(false);
+  // The texts are lines of their own: the label is as wide as the longest, so Qt's wrapping never pushes a last
+  // word onto a line alone.
+  if (auto* label = box.findChild<QLabel*>("qt_msgbox_label")) {
+    int longest = 0;
+    for (const QString& line : QString::fromStdString(text).split('\n')) {
+      longest = std::max(longest, label->fontMetrics().horizontalAdvance(line));
+    }
+    label->setMinimumWidth(longest + label->fontMetrics().averageCharWidth());
+  }
   box.exec();
 }
 

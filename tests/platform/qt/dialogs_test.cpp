@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -64,6 +65,20 @@ class DialogsTest : public QtWindowTest {
   QtDialogs dialogs{window};
   QtMessageBoxes messages{window};
 };
+
+TEST_F(DialogsTest, MessageBoxLinesAreNotWrapped) {
+  const QString longest = "Vector drawing is a software made by Quennard, to create vectoriel Shapes and animation.";
+  int room = 0, needed = 0;
+  WhenDialogShows([&](QWidget* dialog) {
+    auto* label = dialog->findChild<QLabel*>("qt_msgbox_label");
+    ASSERT_NE(label, nullptr);
+    room = label->contentsRect().width();
+    needed = label->fontMetrics().horizontalAdvance(longest);
+    qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::Ok)->click();
+  });
+  messages.Show("Info", longest.toStdString() + "\nVersion : 0.10", MessageIcon::None);
+  EXPECT_GE(room, needed) << "the longest line fits on one line";
+}
 
 TEST_F(DialogsTest, MessageBoxShowsTheExactTextWithItsIconAndOkOnly) {
   struct Case {
