@@ -176,7 +176,7 @@ TEST(ShapePanelHandlers, TheListIsIgnoredWithoutShapes) {
 
 TEST(ShapePanelHandlers, TheNameFollowsEveryKeystroke) {
   Panels p;
-  for (const std::string& typed : {"B", "Bo"}) {
+  for (const char* typed : {"B", "Bo"}) {
     p.Controls.Items[46].Text = typed;
     p.Handle(46);
     EXPECT_EQ(p.CurrentShape().Name, typed);

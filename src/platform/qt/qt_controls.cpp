@@ -6,7 +6,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
@@ -18,6 +17,7 @@
 #include <limits>
 
 #include "platform/qt/canvas_widget.h"
+#include "platform/qt/name_list.h"
 
 namespace drawlet::platform {
 namespace {
@@ -187,12 +187,7 @@ QWidget* QtControls::MakeControl(int64_t id, ControlKind kind, const std::string
       return combo;
     }
     case ControlKind::ListBox: {
-      auto* list = new QListWidget;
-      list->setSelectionMode(QAbstractItemView::MultiSelection);
-      // Rows of one height let a list of many thousand names lay out at once.
-      list->setUniformItemSizes(true);
-      QObject::connect(list, &QListWidget::itemSelectionChanged, [this, id] { Changed(id); });
-      return list;
+      return new NameList([this, id] { Changed(id); });
     }
     case ControlKind::ImageButton: {
       auto* button = new QToolButton;
@@ -245,12 +240,7 @@ int64_t QtControls::State(int64_t id) {
   if (auto* spin = qobject_cast<QSpinBox*>(widget)) return spin->value();
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->isChecked() ? 1 : 0;
   if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->currentIndex();
-  if (auto* list = qobject_cast<QListWidget*>(widget)) {
-    for (int row = 0; row < list->count(); ++row) {
-      if (list->item(row)->isSelected()) return row;
-    }
-    return -1;
-  }
+  if (auto* list = dynamic_cast<NameList*>(widget)) return list->LowestSelected();
   return 0;
 }
 
@@ -264,9 +254,8 @@ void QtControls::SetState(int64_t id, int64_t state) {
     button->setChecked(state != 0);
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     combo->setCurrentIndex(ToInt(state));
-  } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
-    list->clearSelection();
-    if (state >= 0 && state < list->count()) list->setCurrentRow(ToInt(state), QItemSelectionModel::ClearAndSelect);
+  } else if (auto* list = dynamic_cast<NameList*>(widget)) {
+    list->SelectOnly(ToInt(state));
   }
 }
 
@@ -276,9 +265,7 @@ std::string QtControls::Text(int64_t id) {
   if (auto* spin = qobject_cast<QSpinBox*>(widget)) return spin->text().toStdString();
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdString();
   if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->currentText().toStdString();
-  if (auto* list = qobject_cast<QListWidget*>(widget)) {
-    return list->currentItem() != nullptr ? list->currentItem()->text().toStdString() : std::string();
-  }
+  if (auto* list = dynamic_cast<NameList*>(widget)) return list->CurrentName().toStdString();
   if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title().toStdString();
   return {};
 }
@@ -302,14 +289,14 @@ void QtControls::ClearItems(int64_t id) {
   QWidget* widget = Widget(id);
   const QSignalBlocker blocker(widget);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->clear();
-  if (auto* list = qobject_cast<QListWidget*>(widget)) list->clear();
+  if (auto* list = dynamic_cast<NameList*>(widget)) list->SetNames({});
 }
 
 void QtControls::AddItem(int64_t id, const std::string& text) {
   QWidget* widget = Widget(id);
   const QSignalBlocker blocker(widget);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->addItem(ToQString(text));
-  if (auto* list = qobject_cast<QListWidget*>(widget)) list->addItem(ToQString(text));
+  if (auto* list = dynamic_cast<NameList*>(widget)) list->AddName(ToQString(text));
 }
 
 void QtControls::SetItems(int64_t id, const std::vector<std::string>& items) {
@@ -322,30 +309,23 @@ void QtControls::SetItems(int64_t id, const std::vector<std::string>& items) {
     combo->clear();
     combo->addItems(texts);
   }
-  if (auto* list = qobject_cast<QListWidget*>(widget)) {
-    list->clear();
-    list->addItems(texts);
-  }
+  if (auto* list = dynamic_cast<NameList*>(widget)) list->SetNames(texts);
 }
 
 int64_t QtControls::ItemCount(int64_t id) {
   QWidget* widget = Widget(id);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->count();
-  if (auto* list = qobject_cast<QListWidget*>(widget)) return list->count();
+  if (auto* list = dynamic_cast<NameList*>(widget)) return list->Count();
   return 0;
 }
 
 bool QtControls::ItemSelected(int64_t id, int64_t index) {
-  auto* list = qobject_cast<QListWidget*>(Widget(id));
-  if (list == nullptr || index < 0 || index >= list->count()) return false;
-  return list->item(ToInt(index))->isSelected();
+  auto* list = dynamic_cast<NameList*>(Widget(id));
+  return list != nullptr && list->IsSelected(ToInt(index));
 }
 
 void QtControls::SelectItem(int64_t id, int64_t index, bool selected) {
-  auto* list = qobject_cast<QListWidget*>(Widget(id));
-  if (list == nullptr || index < 0 || index >= list->count()) return;
-  const QSignalBlocker blocker(list);
-  list->item(ToInt(index))->setSelected(selected);
+  if (auto* list = dynamic_cast<NameList*>(Widget(id))) list->Select(ToInt(index), selected);
 }
 
 void QtControls::Enable(int64_t id, bool enabled) {

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QListWidget>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabBar>
@@ -21,6 +20,7 @@
 #include "platform/cairo/pango_fonts.h"
 #include "platform/local_files.h"
 #include "platform/qt/qt_dialogs.h"
+#include "platform/qt/name_list.h"
 #include "platform/qt/qt_event_loop.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_system.h"
@@ -133,10 +133,10 @@ TEST_F(LayoutOnQtTest, CanvasAndPanelsFitA1024By768Window) {
 TEST_F(ShellOnQtTest, TheShapeListTogglesAnItemOnEachClick) {
   controls.CreateControl(45, ControlKind::ListBox, {10, 56, 130, 100}, "", 0, 0, nullptr);
   for (const char* name : {"Wall", "Roof", "Door"}) controls.AddItem(45, name);
-  auto* list = qobject_cast<QListWidget*>(controls.Widget(45));
+  auto* list = dynamic_cast<NameList*>(controls.Widget(45));
   ASSERT_NE(list, nullptr);
   auto click = [list](int row) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
   };
   click(2);
   click(0);
@@ -151,7 +151,7 @@ TEST_F(ShellOnQtTest, TheShapeListTogglesAnItemOnEachClick) {
 
   controls.SetItems(45, {"Sky", "Sun"});
   EXPECT_EQ(controls.ItemCount(45), 2);
-  EXPECT_EQ(list->item(1)->text(), "Sun");
+  EXPECT_EQ(list->NameAt(1), "Sun");
   EXPECT_EQ(controls.State(45), -1) << "a refill selects nothing";
   EXPECT_EQ(sink.Events.size(), 3u) << "and raises no event";
 }
