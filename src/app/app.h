@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/font.h"
 #include "platform/image.h"
+#include "platform/raster_canvas.h"
 #include "platform/system.h"
 #include "platform/vector_canvas.h"
 #include "platform/window.h"
@@ -38,6 +39,7 @@ struct AppPorts {
   platform::Clock& Clock;
   platform::Random& Random;
   platform::Shell& Shell;
+  platform::RasterCanvases& Rasters;
 };
 
 // Everything the editor owns for the whole run. It refers to itself, so it stays where it is made.

@@ -40,7 +40,7 @@ void AppendFx(Session& s) {
 
 void SavePreset(Session& s) {
   if (!HasCurrentShape(s)) return;
-  const std::string name = s.Dialogs.Input("Name", "Set the name for the layer FX", "");
+  const std::string name = s.Dialogs.Input("Name", "Set the name for the layer FX", "").value_or("");
   if (name.empty()) return;
   std::vector<ShapeFx>& effects = CurrentShapeOf(s).Fx;
   if (!HasIndex(effects, s.State.CurrentFx)) s.State.CurrentFx = 0;

@@ -89,7 +89,8 @@ void MoveObjectDown(Session& s) {
 void RenameObject(Session& s) {
   ObjectLayer& object = CurrentObjectOf(s);
   const std::string answer =
-      FirstChars(s.Dialogs.Input("New Name", "Set the name for this object", object.Name), MaxObjectNameChars);
+      FirstChars(s.Dialogs.Input("New Name", "Set the name for this object", object.Name).value_or(""),
+                 MaxObjectNameChars);
   if (!answer.empty()) object.Name = answer;
   RefreshAll(s);
 }

@@ -26,9 +26,11 @@ struct AppFixture {
   FakeClock Clock{Log};
   FakeRandom Random{Log};
   FakeShell Shell;
+  RecordingRasters Rasters;
   bool CodecsAvailable = true;
   App Editor{
-      AppPorts{Window, Menus, Controls, Loop, Files, Dialogs, Messages, Fonts, Images, Canvases, Clock, Random, Shell}};
+      AppPorts{Window, Menus, Controls, Loop, Files, Dialogs, Messages, Fonts, Images, Canvases, Clock, Random, Shell,
+               Rasters}};
 
   bool Start() {
     return StartUp(Editor, [this] {
