@@ -18,6 +18,7 @@
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/questions.h"
+#include "platform/raster_canvas.h"
 #include "platform/system.h"
 #include "platform/vector_canvas.h"
 #include "platform/window.h"
@@ -40,6 +41,7 @@ struct AppPorts {
   platform::Clock& Clock;
   platform::Random& Random;
   platform::Shell& Shell;
+  platform::RasterCanvases& Rasters;
   platform::Questions& Questions;
 };
 

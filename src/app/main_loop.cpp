@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/menu_commands.h"
 #include "app/main_canvas.h"
+#include "app/panel_dispatch.h"
 #include "app/unsaved_work.h"
 #include "document/document_file_ops.h"
 #include "panels/tool_bar.h"
@@ -41,6 +42,8 @@ void DispatchControl(App& app, const platform::Event& event) {
     }
   } else if (event.Id >= OffsetComboId && event.Id <= SnapYSpinId) {
     ToolBarChanged(app.Ports.Controls, app.Options, event.Id);
+  } else {
+    DispatchPanelControl(app, event);
   }
 }
 

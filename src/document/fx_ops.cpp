@@ -43,7 +43,7 @@ void AppendFx(Session& s) {
 
 void SavePreset(Session& s) {
   if (!HasCurrentShape(s)) return;
-  const std::string name = s.Dialogs.Input("Name", "Set the name for the layer FX", "");
+  const std::string name = s.Dialogs.Input("Name", "Set the name for the layer FX", "").value_or("");
   if (name.empty()) return;
   StepScope step(s, OneShape(s.State.CurrentObject, s.State.CurrentShape));
   std::vector<ShapeFx>& effects = CurrentShapeOf(s).Fx;

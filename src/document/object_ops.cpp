@@ -109,7 +109,8 @@ void RenameObject(Session& s) {
   StepScope step(s, ObjectFieldsOf(s.State.CurrentObject));
   ObjectLayer& object = CurrentObjectOf(s);
   const std::string answer =
-      FirstChars(s.Dialogs.Input("New Name", "Set the name for this object", object.Name), MaxObjectNameChars);
+      FirstChars(s.Dialogs.Input("New Name", "Set the name for this object", object.Name).value_or(""),
+                 MaxObjectNameChars);
   if (!answer.empty()) object.Name = answer;
   RefreshAll(s);
 }

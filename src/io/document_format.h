@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,5 +39,9 @@ ReadResult ReadDocumentText(std::string_view text, LoadMode mode, Document& doc,
 
 // The two lines of an FX preset file for effect fxIndex saved under a name.
 std::string WritePresetText(const std::string& name, int64_t fxIndex, const ShapeFx& fx);
+
+// The effect a preset file holds, named after its "gen" line; Active stays 0, as a preset
+// does not store it. Nothing when the text has no "gen" line followed by a "shapefx" line.
+std::optional<ShapeFx> ReadPresetText(std::string_view text);
 
 }  // namespace drawlet

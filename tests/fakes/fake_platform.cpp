@@ -91,17 +91,18 @@ std::string FakeDialogs::SaveFile(const std::string& title, const std::string& d
   return p;
 }
 
-std::string FakeDialogs::Input(const std::string& title, const std::string& message, const std::string& defaultText) {
+std::optional<std::string> FakeDialogs::Input(const std::string& title, const std::string& message,
+                                              const std::string& defaultText) {
   Calls.push_back({"input", title, message, defaultText, ""});
-  if (Inputs.empty()) return {};
+  if (Inputs.empty()) return std::nullopt;
   auto t = Inputs.front();
   Inputs.pop_front();
   return t;
 }
 
-int64_t FakeDialogs::Color(int64_t) {
+std::optional<int64_t> FakeDialogs::Color(int64_t) {
   Calls.push_back({"color", "", "", "", ""});
-  if (Colors.empty()) return -1;
+  if (Colors.empty()) return std::nullopt;
   auto c = Colors.front();
   Colors.pop_front();
   return c;

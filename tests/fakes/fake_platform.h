@@ -43,7 +43,8 @@ class FakeDialogs : public platform::Dialogs {
     std::string Kind, Title, Message, Default, Filter;
   };
   std::deque<std::string> Paths;
-  std::deque<std::string> Inputs;
+  // An answer of nullopt is a cancel.
+  std::deque<std::optional<std::string>> Inputs;
   std::deque<int64_t> Colors;
   std::deque<platform::FontChoice> Fonts;
   std::vector<Call> Calls;
@@ -52,8 +53,9 @@ class FakeDialogs : public platform::Dialogs {
                        int filterIndex) override;
   std::string SaveFile(const std::string& title, const std::string& defaultFile, const std::string& filter,
                        int filterIndex) override;
-  std::string Input(const std::string& title, const std::string& message, const std::string& defaultText) override;
-  int64_t Color(int64_t initial) override;
+  std::optional<std::string> Input(const std::string& title, const std::string& message,
+                                   const std::string& defaultText) override;
+  std::optional<int64_t> Color(int64_t initial) override;
   std::optional<platform::FontChoice> Font(const platform::FontChoice& initial) override;
 };
 

@@ -63,5 +63,34 @@ TEST(PresetWriter, TheDocumentReaderTakesItsEffectLineAsAnInactiveEffect) {
   EXPECT_EQ(read.Active, 0);
 }
 
+TEST(PresetReader, ReadsBackWhatTheWriterWroteExceptActive) {
+  ShapeFx expected = MarkedFx();
+  expected.Name = "p";
+  expected.Active = 0;
+  for (const bool plainLineFeeds : {false, true}) {
+    std::string text = WritePresetText("p", 3, MarkedFx());
+    if (plainLineFeeds) std::erase(text, '\r');
+    const std::optional<ShapeFx> read = ReadPresetText(text);
+    ASSERT_TRUE(read.has_value()) << (plainLineFeeds ? "LF" : "CR LF");
+    EXPECT_EQ(read->Name, "p");
+    EXPECT_EQ(WritePresetText("p", 3, *read), WritePresetText("p", 3, expected));
+    EXPECT_EQ(read->Active, 0);
+  }
+}
+
+TEST(PresetReader, FindsNothingWithoutBothLines) {
+  struct Case {
+    const char* what;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"empty file", ""},
+      {"header only", "gen,p,0.10,\r\n"},
+      {"effect without header", "shapefx,0,0,0,-16746241,255,0,0,10,5,5,100,0,0\r\n"},
+      {"a document", "obj,0,Obj_0,0,255,0,0,0,0,0,0\r\n"},
+  };
+  for (const Case& c : cases) EXPECT_FALSE(ReadPresetText(c.text).has_value()) << c.what;
+}
+
 }  // namespace
 }  // namespace drawlet

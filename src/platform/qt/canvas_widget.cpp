@@ -11,10 +11,10 @@
 
 namespace drawlet::platform {
 
-CanvasWidget::CanvasWidget(int64_t id, EventRouter& router, QWidget* parent)
+CanvasWidget::CanvasWidget(int64_t id, EventRouter& router, QWidget* parent, bool borderless)
     : QFrame(parent), id_(id), router_(router) {
-  setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  setFocusPolicy(Qt::ClickFocus);
+  setFrameStyle(borderless ? QFrame::NoFrame : QFrame::Panel | QFrame::Sunken);
+  setFocusPolicy(borderless ? Qt::NoFocus : Qt::ClickFocus);
   setMouseTracking(true);
 }
 

@@ -17,7 +17,8 @@ namespace drawlet::platform {
 // is followed by its release.
 class CanvasWidget : public QFrame {
  public:
-  CanvasWidget(int64_t id, EventRouter& router, QWidget* parent);
+  // A borderless canvas draws from its very edge and never takes the keyboard focus.
+  CanvasWidget(int64_t id, EventRouter& router, QWidget* parent, bool borderless = false);
 
   // Shows the image from now on and paints it at once; the pixels are not copied.
   void Show(const ImageHandle& image);

@@ -7,7 +7,9 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -90,19 +92,20 @@ std::string QtDialogs::SaveFile(const std::string& title, const std::string& def
   return AskFile(true, title, defaultFile, filter, filterIndex);
 }
 
-std::string QtDialogs::Input(const std::string& title, const std::string& message, const std::string& defaultText) {
+std::optional<std::string> QtDialogs::Input(const std::string& title, const std::string& message,
+                                            const std::string& defaultText) {
   QInputDialog dialog(window_.Widget());
   dialog.setWindowTitle(QString::fromStdString(title));
   dialog.setLabelText(QString::fromStdString(message));
   dialog.setTextValue(QString::fromStdString(defaultText));
-  if (dialog.exec() != QDialog::Accepted) return {};
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.textValue().toStdString();
 }
 
-int64_t QtDialogs::Color(int64_t initial) {
+std::optional<int64_t> QtDialogs::Color(int64_t initial) {
   QColorDialog dialog(QColor(RedOf(initial), GreenOf(initial), BlueOf(initial)), window_.Widget());
   dialog.setOption(QColorDialog::DontUseNativeDialog);
-  if (dialog.exec() != QDialog::Accepted) return -1;
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QColor chosen = dialog.selectedColor();
   // The dialog picks no alpha; the colour keeps the one it came with.
   return Rgba(WrapU8(chosen.red()), WrapU8(chosen.green()), WrapU8(chosen.blue()), AlphaOf(initial));
@@ -142,6 +145,15 @@ void QtMessageBoxes::Show(const std::string& title, const std::string& text, Mes
     case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
   }
   box.setStandardButtons(QMessageBox::Ok);
+  // The texts are lines of their own: the label is as wide as the longest, so Qt's wrapping never pushes a last
+  // word onto a line alone.
+  if (auto* label = box.findChild<QLabel*>("qt_msgbox_label")) {
+    int longest = 0;
+    for (const QString& line : QString::fromStdString(text).split('\n')) {
+      longest = std::max(longest, label->fontMetrics().horizontalAdvance(line));
+    }
+    label->setMinimumWidth(longest + label->fontMetrics().averageCharWidth());
+  }
   box.exec();
 }
 

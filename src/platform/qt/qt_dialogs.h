@@ -25,8 +25,9 @@ class QtDialogs : public Dialogs {
                        int filterIndex) override;
   std::string SaveFile(const std::string& title, const std::string& defaultFile, const std::string& filter,
                        int filterIndex) override;
-  std::string Input(const std::string& title, const std::string& message, const std::string& defaultText) override;
-  int64_t Color(int64_t initial) override;
+  std::optional<std::string> Input(const std::string& title, const std::string& message,
+                                   const std::string& defaultText) override;
+  std::optional<int64_t> Color(int64_t initial) override;
   std::optional<FontChoice> Font(const FontChoice& initial) override;
 
  private:

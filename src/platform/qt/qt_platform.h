@@ -13,6 +13,10 @@
 
 namespace drawlet::platform {
 
+// The editor's one look whatever the desktop: Fusion with its palette, tab headers that fit
+// the side panels, a compact font and the window icon from "data/editor/drawlet.png".
+void ApplyEditorLook();
+
 // The Qt side of the editor in one piece: the application object first, then the ports that
 // share its event router. Make one at the start of main, before any other Qt use; the window
 // opens only with Window.Open, and only Loop.Quit ends Loop.Run (closing the window does not).
