@@ -166,7 +166,7 @@ class PanelsOnQtTest : public LayoutOnQtTest {
     ApplyEditorLook();
     ASSERT_TRUE(window.Open(1024, 768, "Drawlet 0.10"));
     app = std::make_unique<App>(AppPorts{window, menus, controls, loop, files, dialogs, messages, fonts, images,
-                                         canvases, clock, random, shell, rasters});
+                                         canvases, clock, random, shell, rasters, questions});
     SetDefaultOptions(app->Options);
     app->Options.PanelW = 150;
     app->Options.ToolBarH = 30;
