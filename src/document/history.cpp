@@ -287,6 +287,7 @@ StepRegion AllSelectionFlags() { return {StepRegion::Kind::Selection, 0, 0}; }
 void History::Begin(const Document& doc, const EditorState& state, StepRegion region, MergeKey key) {
   if (depth_++ == 0) {
     open_ = Step{};
+    openRegions_.clear();
     open_.Before = StateOf(state);
     open_.Key = key;
   }
@@ -296,9 +297,7 @@ void History::Begin(const Document& doc, const EditorState& state, StepRegion re
 void History::Include(const Document& doc, StepRegion region) {
   if (depth_ == 0) return;
   // The first copy of a region is the one taken before anything changed in it.
-  for (const StepPart& part : open_.Parts) {
-    if (SameRegion(part.Region, region)) return;
-  }
+  if (!openRegions_.emplace(static_cast<uint8_t>(region.What), region.Object, region.From).second) return;
   open_.Parts.push_back(Capture(doc, region));
 }
 
@@ -306,6 +305,7 @@ void History::End(const Document& doc, const EditorState& state) {
   if (depth_ == 0 || --depth_ > 0) return;
   Step step = std::move(open_);
   open_ = Step{};
+  openRegions_.clear();
   step.After = StateOf(state);
   std::vector<StepPart> changed;
   for (StepPart& part : step.Parts) {

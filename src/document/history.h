@@ -3,7 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/editor_state.h"
@@ -129,6 +131,7 @@ class History {
   bool savedReachable_ = true;  // false once the saved drawing can no longer be reached
   bool mergeable_ = false;  // the last step may take the next one with the same key
   Step open_;
+  std::set<std::tuple<uint8_t, int64_t, int64_t>> openRegions_;  // the regions of open_, to join each once
   int depth_ = 0;
 };
 
