@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   platform::CairoCanvases canvases;
   platform::CairoRasterCanvases rasters;
   App app(AppPorts{qt.Window, qt.Menus, qt.Controls, qt.Loop, files, qt.Dialogs, qt.Messages, fonts, images, canvases,
-                   qt.Clock, qt.Random, qt.Shell, rasters});
+                   qt.Clock, qt.Random, qt.Shell, rasters, qt.Questions});
   if (StartUp(app, platform::ImageCodecsAvailable)) RunEventLoop(app);
   // The window outlives the editor state its size notification lays out.
   qt.Window.BindSize({});

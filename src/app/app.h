@@ -8,6 +8,7 @@
 #include "app/shell_view.h"
 #include "model/editor_state.h"
 #include "model/records.h"
+#include "document/history.h"
 #include "document/session.h"
 #include "io/options.h"
 #include "panels/editor_icons.h"
@@ -16,6 +17,7 @@
 #include "platform/files.h"
 #include "platform/font.h"
 #include "platform/image.h"
+#include "platform/questions.h"
 #include "platform/raster_canvas.h"
 #include "platform/system.h"
 #include "platform/vector_canvas.h"
@@ -40,6 +42,7 @@ struct AppPorts {
   platform::Random& Random;
   platform::Shell& Shell;
   platform::RasterCanvases& Rasters;
+  platform::Questions& Questions;
 };
 
 // Everything the editor owns for the whole run. It refers to itself, so it stays where it is made.
@@ -66,6 +69,8 @@ struct App {
   // The drawing target of the main canvas, sized to control 0 at each redraw.
   std::unique_ptr<platform::VectorCanvas> Canvas;
   ShellView View{*this};
+  // Recording starts once the start-up has made the first object.
+  History UndoHistory;
   Session S{Doc, State, Options, Ports.Files, Ports.Dialogs, Ports.Messages, Ports.Fonts, Ports.Images, View};
 };
 

@@ -4,6 +4,7 @@
 #include "app/menu_commands.h"
 #include "app/main_canvas.h"
 #include "app/panel_dispatch.h"
+#include "app/unsaved_work.h"
 #include "document/document_file_ops.h"
 #include "panels/tool_bar.h"
 #include "panels/window_controls.h"
@@ -47,6 +48,7 @@ void DispatchControl(App& app, const platform::Event& event) {
 }
 
 void Close(App& app) {
+  if (!MayDiscardDrawing(app)) return;
   SaveOptions(app.Options, app.Ports.Files);
   app.Ports.Window.BindSize({});
   app.Tips.clear();

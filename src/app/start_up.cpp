@@ -51,6 +51,7 @@ bool StartUp(App& app, const CodecCheck& codecsAvailable) {
   app.Tips = BuildTips();
   ShowStartupTip(app.Tips, app.Options.ShowTip, ports.Random, ports.Messages);
   BuildToolBar(ports.Controls, app.Options, app.ToolIcons, app.State.Tool);
+  app.S.Undo = &app.UndoHistory;
   return true;
 }
 

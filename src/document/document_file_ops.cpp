@@ -1,10 +1,12 @@
 #include "document/document_file_ops.h"
 
+#include <algorithm>
 #include <new>
 #include <optional>
 #include <utility>
 
 #include "document/text_parts.h"
+#include "document/undo.h"
 
 namespace drawlet {
 
@@ -43,6 +45,20 @@ std::optional<std::string> DocumentTextAt(Session& s, const std::string& path) {
       break;
   }
   return std::nullopt;
+}
+
+// What a read may change: a load replaces everything, a merge adds objects after the current
+// one or fills it, an insert goes into the current object's shapes.
+StepRegion LoadRegion(const Session& s, LoadMode mode) {
+  switch (mode) {
+    case LoadMode::Load:
+      return WholeDrawing();
+    case LoadMode::Merge:
+      return ObjectsFrom(std::min(s.State.CurrentObject, LastIndex(s.Doc.Objects)));
+    case LoadMode::Insert:
+      break;
+  }
+  return ShapesFrom(s.State.CurrentObject, 0);
 }
 
 // Reads the text into the drawing, or leaves it as it was and says why.
@@ -113,6 +129,7 @@ bool SaveDocument(Session& s, const std::string& path, bool autosave) {
     // The path is kept as chosen, so a later save normalises it the same way again.
     s.State.DocumentFile = chosen;
     s.View.SetWindowTitle(TitleFor(target));
+    if (s.Undo != nullptr) s.Undo->MarkSaved();
   }
   return true;
 }
@@ -120,6 +137,8 @@ bool SaveDocument(Session& s, const std::string& path, bool autosave) {
 bool LoadDocument(Session& s, LoadMode mode, const std::string& path, bool redraw) {
   const std::string chosen = path.empty() ? s.Dialogs.OpenFile(FileDialogTitle, "", OpenFilter, 0) : path;
   std::optional<std::string> text = chosen.empty() ? std::nullopt : DocumentTextAt(s, chosen);
+  std::optional<StepScope> step;
+  if (text) step.emplace(s, LoadRegion(s, mode));
   const bool read = text && ReadInto(s, *text, mode, chosen);
   text.reset();
   if (read) {
@@ -134,6 +153,9 @@ bool LoadDocument(Session& s, LoadMode mode, const std::string& path, bool redra
   }
   s.View.RefillShapeList();
   s.State.CurrentShape = 0;
+  step.reset();
+  // What was just loaded is what the file holds.
+  if (read && mode == LoadMode::Load && s.Undo != nullptr && !s.Undo->Recording()) s.Undo->MarkSaved();
   return read;
 }
 

@@ -69,7 +69,13 @@ class DocumentReader {
         fonts_(fonts),
         images_(images),
         objectCount_(doc.Objects.size()),
-        startObject_(state.CurrentObject) {}
+        startObject_(state.CurrentObject) {
+    // An inserted file adds to the object, header or not: it never writes over its shapes.
+    if (mode_ == LoadMode::Insert) {
+      afterExisting_ = true;
+      if (const ObjectLayer* object = CurrentObject()) offset_ = RealShapeCount(*object);
+    }
+  }
 
   bool OverBudget() const { return overBudget_; }
 
@@ -184,9 +190,10 @@ class DocumentReader {
     // Checked before adding, so the sum cannot overflow; a negative index is damage even
     // where the offset would make the sum name a shape.
     if (!IsFileIndex(fileIndex)) return;
+    // The offset is at most the object's own shape count, so growth past it is the budget's to judge.
     const int64_t index = fileIndex + offset_;
     ObjectLayer* object = CurrentObject();
-    if (!IsFileIndex(index) || object == nullptr) return;
+    if (object == nullptr) return;
     if (index > LastIndex(object->Shapes)) {
       if (!MayGrowBy(FreshShapeRecords * (index - LastIndex(object->Shapes) - 1))) return;
       ResizeTo(object->Shapes, index + 1);

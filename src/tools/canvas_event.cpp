@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "tools/creation_tools.h"
+#include "tools/gesture_step.h"
 #include "tools/pan_tool.h"
 #include "tools/point_tools.h"
 #include "tools/transform_tools.h"
@@ -52,6 +53,7 @@ bool ToolSteps(ToolContext& c, bool press, int64_t mx, int64_t my) {
   int64_t dy = my - state.ViewOffsetY;
   bool started = false;
   if (press && state.MouseDown == 0) {
+    BeginGestureStep(c.S);
     state.PanGrabX = dx;
     state.PanGrabY = dy;
     state.MouseDown = 1;
@@ -119,12 +121,16 @@ void QualifyingEvent(ToolContext& c, bool press, const platform::CanvasInput& in
   if (state.TransformState != 0 || state.MouseDown == 1 || c.Memory.RedrawRequest == 1) {
     c.Memory.RedrawRequest = 0;
     c.Canvas.Redraw(c.Memory.LastX, c.Memory.LastY);
-    if (started) JoinShapesOfThePress(c, c.Memory.LastX, c.Memory.LastY);
+    if (started) {
+      JoinTransformedShapes(c.S);
+      JoinShapesOfThePress(c, c.Memory.LastX, c.Memory.LastY);
+    }
   }
 }
 
 void Release(ToolContext& c) {
   EditorState& state = c.S.State;
+  EndGestureStep(c.S);
   state.TransformState = 0;
   state.HitState = 0;
   state.MouseDown = 0;

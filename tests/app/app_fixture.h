@@ -27,10 +27,11 @@ struct AppFixture {
   FakeRandom Random{Log};
   FakeShell Shell;
   RecordingRasters Rasters;
+  FakeQuestions Questions{Log};
   bool CodecsAvailable = true;
   App Editor{
       AppPorts{Window, Menus, Controls, Loop, Files, Dialogs, Messages, Fonts, Images, Canvases, Clock, Random, Shell,
-               Rasters}};
+               Rasters, Questions}};
 
   bool Start() {
     return StartUp(Editor, [this] {

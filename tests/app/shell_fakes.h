@@ -10,6 +10,7 @@
 
 #include "fakes/fake_platform.h"
 #include "platform/controls.h"
+#include "platform/questions.h"
 #include "platform/raster_canvas.h"
 #include "platform/system.h"
 #include "platform/vector_canvas.h"
@@ -194,6 +195,23 @@ class FakeShell : public platform::Shell {
     Opened.push_back(path);
     return Opens;
   }
+};
+
+// Answers the save question from a queue (cancel when it is empty) and journals each question.
+class FakeQuestions : public platform::Questions {
+ public:
+  explicit FakeQuestions(Journal& journal) : journal_(journal) {}
+  std::deque<platform::SaveChoice> Answers;
+  platform::SaveChoice AskToSave(const std::string& title, const std::string& text) override {
+    journal_.push_back("ask " + title + ": " + text);
+    if (Answers.empty()) return platform::SaveChoice::Cancel;
+    const platform::SaveChoice answer = Answers.front();
+    Answers.pop_front();
+    return answer;
+  }
+
+ private:
+  Journal& journal_;
 };
 
 // A canvas that draws nothing; its image is as large as the canvas.

@@ -308,7 +308,7 @@ TEST(DocumentMerge, AHeaderPutsShapesAfterTheCurrentObjectsAndNewObjectsStartAtZ
   EXPECT_EQ(edited.Doc.Objects[3].Shapes[0].Name, "B");
 }
 
-TEST(DocumentInsert, IgnoresObjectLinesAndUsesTheFileIndicesWithoutAHeader) {
+TEST(DocumentInsert, IgnoresObjectLinesAndAddsAfterTheShapesWithoutAHeader) {
   Edited edited;
   edited.State.CurrentObject = 0;
   edited.Read(TwoObjects, LoadMode::Insert);
@@ -316,9 +316,12 @@ TEST(DocumentInsert, IgnoresObjectLinesAndUsesTheFileIndicesWithoutAHeader) {
   const ObjectLayer& current = edited.Doc.Objects[0];
   EXPECT_EQ(current.Name, "Ground");
   EXPECT_EQ(edited.State.CurrentObject, 0);
-  ASSERT_EQ(current.Shapes.size(), 2u);
-  EXPECT_EQ(current.Shapes[0].Name, "B");
+  // A saved document has no header; its shapes still go after the object's own.
+  // Both objects' shape 0 land on the same slot after them, the later line last.
+  ASSERT_EQ(current.Shapes.size(), 3u);
+  EXPECT_EQ(current.Shapes[0].Name, "Line_0");
   EXPECT_EQ(current.Shapes[1].Name, "Curve_1");
+  EXPECT_EQ(current.Shapes[2].Name, "B");
 }
 
 TEST(DocumentInsert, AHeaderPutsShapesAfterTheExistingOnes) {

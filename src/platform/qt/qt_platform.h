@@ -8,6 +8,7 @@
 #include "platform/qt/qt_event_loop.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_menus.h"
+#include "platform/qt/qt_questions.h"
 #include "platform/qt/qt_system.h"
 
 namespace drawlet::platform {
@@ -29,6 +30,7 @@ struct QtPlatform {
   QtControls Controls{Window, Router};
   QtDialogs Dialogs{Window};
   QtMessageBoxes Messages{Window};
+  QtQuestions Questions{Window};
   QtEventLoop Loop{Router};
   SteadyClock Clock;
   SeededRandom Random;

@@ -23,6 +23,7 @@
 #include "platform/qt/name_list.h"
 #include "platform/qt/qt_event_loop.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/qt_questions.h"
 #include "platform/qt/qt_system.h"
 #include "qt_fixture.h"
 
@@ -93,6 +94,7 @@ class LayoutOnQtTest : public testing::Test {
   SteadyClock clock;
   SeededRandom random;
   QtShell shell;
+  QtQuestions questions{window};
   LocalFiles files;
   PangoFonts fonts;
   CairoImages images;
@@ -105,7 +107,7 @@ TEST_F(LayoutOnQtTest, CanvasAndPanelsFitA1024By768Window) {
   ASSERT_TRUE(menus.CreateMenuBar());
   menus.Title("Files");
   App app(AppPorts{window, menus, controls, loop, files, dialogs, messages, fonts, images, canvases, clock, random,
-                   shell, rasters});
+                   shell, rasters, questions});
   SetDefaultOptions(app.Options);
   app.Options.PanelW = 150;
   app.Options.ToolBarH = 30;
@@ -164,7 +166,7 @@ class PanelsOnQtTest : public LayoutOnQtTest {
     ApplyEditorLook();
     ASSERT_TRUE(window.Open(1024, 768, "Drawlet 0.10"));
     app = std::make_unique<App>(AppPorts{window, menus, controls, loop, files, dialogs, messages, fonts, images,
-                                         canvases, clock, random, shell, rasters});
+                                         canvases, clock, random, shell, rasters, questions});
     SetDefaultOptions(app->Options);
     app->Options.PanelW = 150;
     app->Options.ToolBarH = 30;
