@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "document/text_parts.h"
 #include "document/undo.h"
 
 namespace drawlet {
@@ -10,16 +11,6 @@ namespace drawlet {
 namespace {
 
 constexpr size_t MaxObjectNameChars = 20;
-
-// Counts characters, not bytes, so a name is never cut inside a multi-byte character.
-std::string FirstChars(const std::string& text, size_t count) {
-  size_t chars = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const bool startsChar = (static_cast<unsigned char>(text[i]) & 0xC0u) != 0x80u;
-    if (startsChar && chars++ == count) return text.substr(0, i);
-  }
-  return text;
-}
 
 int64_t ClampToObjects(const Session& s, int64_t index) {
   return std::clamp<int64_t>(index, 0, LastIndex(s.Doc.Objects));

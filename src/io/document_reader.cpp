@@ -244,18 +244,7 @@ class DocumentReader {
     }
     ShapeFx& fx = shape->Fx[k];
     AssignIndexedName(fx.Name, "fx_", k);
-    fx.X = WrapI16(fields.Number());
-    fx.Y = WrapI16(fields.Number());
-    fx.Color = fields.Number();
-    fx.Alpha = WrapU8(fields.Number());
-    fx.Depth = WrapU8(fields.Number());
-    fx.Style = WrapU8(fields.Number());
-    fx.Width = fields.Number();
-    fx.Height = fields.Number();
-    fx.Dist = fields.Number();
-    fx.Scale = WrapI16(fields.Number());
-    fx.Reserved1 = WrapI16(fields.Number());
-    fx.Reserved2 = WrapI16(fields.Number());
+    ReadFxFields(fields, fx);
     fx.Active = WrapU8(fields.Number());
   }
 

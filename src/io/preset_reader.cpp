@@ -18,18 +18,7 @@ std::optional<ShapeFx> ReadPresetText(std::string_view text) {
       fields.Number();  // the index the effect had in its shape when it was saved
       ShapeFx fx;
       fx.Name = *name;
-      fx.X = WrapI16(fields.Number());
-      fx.Y = WrapI16(fields.Number());
-      fx.Color = fields.Number();
-      fx.Alpha = WrapU8(fields.Number());
-      fx.Depth = WrapU8(fields.Number());
-      fx.Style = WrapU8(fields.Number());
-      fx.Width = fields.Number();
-      fx.Height = fields.Number();
-      fx.Dist = fields.Number();
-      fx.Scale = WrapI16(fields.Number());
-      fx.Reserved1 = WrapI16(fields.Number());
-      fx.Reserved2 = WrapI16(fields.Number());
+      ReadFxFields(fields, fx);
       read = fx;
     }
   });

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/object_ops.h"
+#include "document/text_parts.h"
 #include "panels/add_control.h"
 #include "panels/window_controls.h"
 
@@ -28,16 +29,6 @@ enum ObjectIcon : size_t { RowIcon = 0, CurrentRowIcon = 1, AddIcon = 2, DeleteI
                            UpIcon = 6, DownIcon = 7 };
 
 int64_t Rows(size_t objects) { return static_cast<int64_t>(objects) * ObjectRowHeight; }
-
-// The first characters, not bytes, so a name is never cut inside a multi-byte character.
-std::string FirstChars(const std::string& text, size_t count) {
-  size_t chars = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const bool startsChar = (static_cast<unsigned char>(text[i]) & 0xC0u) != 0x80u;
-    if (startsChar && chars++ == count) return text.substr(0, i);
-  }
-  return text;
-}
 
 void ListEvent(Session& s, const platform::Event& event) {
   const bool press = event.Type == platform::ControlEventType::LeftDown;

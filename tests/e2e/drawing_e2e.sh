@@ -23,19 +23,6 @@ button_y=36
 box_button=43 line_button=121 curve_button=147 move_button=256
 
 click_at() { xdotool mousemove --window "$main" "$1" "$2" click 1; sleep 0.2; }
-# A left drag through the window positions given as x y pairs.
-drag() {
-  xdotool mousemove --window "$main" "$1" "$2" mousedown 1
-  shift 2
-  while [ $# -gt 0 ]; do
-    sleep 0.05
-    xdotool mousemove --window "$main" "$1" "$2"
-    shift 2
-  done
-  sleep 0.05
-  xdotool mouseup 1
-  sleep 0.2
-}
 
 doc="$docs/drawing.txt"
 shape_count() { tr -d '\r' <"$doc" | grep -c '^shape,'; }

@@ -155,3 +155,17 @@ close_editor() {
   [ "$status" -eq 0 ] || fail "the editor ended with $(describe_status "$status")"
 }
 
+# A left drag in the main window, whose id the script keeps in main, through the window
+# positions given as x y pairs.
+drag() {
+  xdotool mousemove --window "$main" "$1" "$2" mousedown 1
+  shift 2
+  while [ $# -gt 0 ]; do
+    sleep 0.05
+    xdotool mousemove --window "$main" "$1" "$2"
+    shift 2
+  done
+  sleep 0.05
+  xdotool mouseup 1
+  sleep 0.2
+}

@@ -21,18 +21,6 @@ sleep 0.5
 button_y=36
 box_button=43
 
-drag() {
-  xdotool mousemove --window "$main" "$1" "$2" mousedown 1
-  shift 2
-  while [ $# -gt 0 ]; do
-    sleep 0.05
-    xdotool mousemove --window "$main" "$1" "$2"
-    shift 2
-  done
-  sleep 0.05
-  xdotool mouseup 1
-  sleep 0.2
-}
 
 doc="$docs/undone.txt"
 shape_lines() { tr -d '\r' <"$doc" | grep -c '^shape,' || true; }
