@@ -10,12 +10,7 @@ source_dir=$(realpath "$2")
 screenshot=$3
 
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
-sed -E 's/("ShowTip" *: *)[0-9]+/\10/' "$source_dir/tests/data/options/defaults.ini" >"$options"
-
-start_editor
-poll 20 has_window '^Drawlet 0\.10$' || fail "no window titled Drawlet 0.10"
-main=$(focus_editor)
-sleep 0.5
+start_editor_without_tip
 
 # Tool buttons are 25 pixels high right below the menu bar; y 36 lies on them for any usual
 # menu bar height. Their x centres follow the tool bar's order.

@@ -155,6 +155,15 @@ close_editor() {
   [ "$status" -eq 0 ] || fail "the editor ended with $(describe_status "$status")"
 }
 
+# Starts the editor with the default options but no start-up tip, and keeps its window's id in main.
+start_editor_without_tip() {
+  sed -E 's/("ShowTip" *: *)[0-9]+/\10/' "$source_dir/tests/data/options/defaults.ini" >"$options"
+  start_editor
+  poll 20 has_window '^Drawlet 0\.10$' || fail "no window titled Drawlet 0.10"
+  main=$(focus_editor)
+  sleep 0.5
+}
+
 # A left drag in the main window, whose id the script keeps in main, through the window
 # positions given as x y pairs.
 drag() {
