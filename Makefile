@@ -25,9 +25,12 @@ test: build
 
 bench: deps
 	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DDRAWLET_BENCH=ON >/dev/null
-	@cmake --build build-release -j $(JOBS) --target drawlet_bench_io drawlet_bench_render drawlet-cli
+	@cmake --build build-release -j $(JOBS) --target drawlet_bench_io drawlet_bench_render drawlet_bench_tools drawlet_bench_panels drawlet_bench_history drawlet-cli
 	@build-release/bench/drawlet_bench_io
 	@build-release/bench/drawlet_bench_render
+	@build-release/bench/drawlet_bench_tools
+	@build-release/bench/drawlet_bench_panels
+	@build-release/bench/drawlet_bench_history
 
 clean:
 	@rm -rf $(BUILD) build-release

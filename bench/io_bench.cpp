@@ -52,6 +52,14 @@ class CountingFonts : public platform::Fonts {
   int64_t loads_ = 0;
 };
 
+// The bench drawing holds no image shape.
+class NoImages : public platform::Images {
+ public:
+  platform::ImageHandle Load(const std::string&) override { return nullptr; }
+  platform::ImageHandle Copy(const platform::Image&, int32_t, int32_t, int32_t, int32_t) override { return nullptr; }
+  bool SavePng(const platform::Image&, const std::string&) override { return false; }
+};
+
 // The generated document on disk, made once per run in a private temporary folder.
 struct BenchFile {
   std::filesystem::path Folder;
@@ -122,6 +130,7 @@ void LoadedDocumentMemory(benchmark::State& state) {
   TheBenchFile();
   platform::LocalFiles files;
   CountingFonts fonts;
+  NoImages images;
   for (auto _ : state) {
     ReleaseFreeHeap();
     const ResidentSize before = ReadResidentSize();
@@ -131,7 +140,7 @@ void LoadedDocumentMemory(benchmark::State& state) {
     ResetForLoad(doc, editorState);
     {
       const std::string text = ReadBenchFile(files, state);
-      ReadDocumentText(text, LoadMode::Load, doc, editorState, fonts);
+      ReadDocumentText(text, LoadMode::Load, doc, editorState, fonts, images);
     }
     ReleaseFreeHeap();
     const ResidentSize after = ReadResidentSize();
@@ -163,6 +172,7 @@ void Load(benchmark::State& state) {
   TheBenchFile();
   platform::LocalFiles files;
   CountingFonts fonts;
+  NoImages images;
   Document doc;
   EditorState editorState;
   for (auto _ : state) {
@@ -171,7 +181,7 @@ void Load(benchmark::State& state) {
     ResetForLoad(doc, editorState);
     state.ResumeTiming();
     const std::string text = ReadBenchFile(files, state);
-    ReadDocumentText(text, LoadMode::Load, doc, editorState, fonts);
+    ReadDocumentText(text, LoadMode::Load, doc, editorState, fonts, images);
   }
   if (ShapeCountOf(doc) != ShapeCount) state.SkipWithError("the load did not give back every shape");
   state.counters["fonts/load"] = static_cast<double>(fonts.Loads()) / static_cast<double>(state.iterations());

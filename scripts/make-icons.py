@@ -256,6 +256,23 @@ def arrow(up):
     return svg(20, 20, body)
 
 
+def window_icon():
+    # The program's own mark: a drawing sheet with a shape's curve, its anchors and a pen.
+    return svg(64, 64, (
+        '<defs><linearGradient id="s" x1="0" y1="0" x2="0" y2="1">'
+        '<stop offset="0" stop-color="#fdfdfd"/><stop offset="1" stop-color="#dfe4e8"/></linearGradient></defs>'
+        f'<rect x="4" y="4" width="56" height="56" rx="9" fill="url(#s)" stroke="{INK}" stroke-width="2.5"/>'
+        f'<path d="M13 47 C17 20 31 14 39 22 C45 28 45 40 53 36" fill="none" stroke="{BLUE}" stroke-width="4" '
+        'stroke-linecap="round"/>'
+        f'<path d="M13 47 L21 19" stroke="{INK}" stroke-width="1.2" stroke-dasharray="2 2"/>'
+        f'<rect x="10" y="44" width="6" height="6" fill="{ANCHOR}" stroke="{INK}" stroke-width="1"/>'
+        f'<rect x="36" y="19" width="6" height="6" fill="{ANCHOR}" stroke="{INK}" stroke-width="1"/>'
+        f'<circle cx="21" cy="19" r="3" fill="{HANDLE}" stroke="{INK}" stroke-width="1"/>'
+        f'<g transform="rotate(45 50 14)"><rect x="46" y="2" width="8" height="20" rx="1.5" fill="{SHAPE_FILL}" '
+        f'stroke="{INK}" stroke-width="1.4"/><path d="M46 22 L50 29 L54 22Z" fill="{INK}"/></g>'
+    ))
+
+
 # File name, drawing, background for JPEG (None for PNG with transparency).
 ICONS = [
     ("move.png", move(), None),
@@ -282,6 +299,7 @@ ICONS = [
     ("locked.png", locked(), None),
     ("up.png", arrow(True), None),
     ("down.png", arrow(False), None),
+    ("drawlet.png", window_icon(), None),
 ]
 
 

@@ -8,6 +8,7 @@
 #include "app/shell_view.h"
 #include "model/editor_state.h"
 #include "model/records.h"
+#include "document/history.h"
 #include "document/session.h"
 #include "io/options.h"
 #include "panels/editor_icons.h"
@@ -16,9 +17,12 @@
 #include "platform/files.h"
 #include "platform/font.h"
 #include "platform/image.h"
+#include "platform/questions.h"
+#include "platform/raster_canvas.h"
 #include "platform/system.h"
 #include "platform/vector_canvas.h"
 #include "platform/window.h"
+#include "tools/tool_context.h"
 
 namespace drawlet {
 
@@ -37,6 +41,8 @@ struct AppPorts {
   platform::Clock& Clock;
   platform::Random& Random;
   platform::Shell& Shell;
+  platform::RasterCanvases& Rasters;
+  platform::Questions& Questions;
 };
 
 // Everything the editor owns for the whole run. It refers to itself, so it stays where it is made.
@@ -55,12 +61,16 @@ struct App {
   int64_t LastAutosaveTime = 0;
   // Zoom x 0.01, recomputed at each event for the canvas handlers.
   double ZoomFactor = 1;
+  // What the canvas tools keep between the events of a gesture.
+  ToolMemory Tools;
   ToolIconSet ToolIcons{};
   ObjectIconSet ObjectIcons{};
   std::vector<std::string> Tips;
   // The drawing target of the main canvas, sized to control 0 at each redraw.
   std::unique_ptr<platform::VectorCanvas> Canvas;
   ShellView View{*this};
+  // Recording starts once the start-up has made the first object.
+  History UndoHistory;
   Session S{Doc, State, Options, Ports.Files, Ports.Dialogs, Ports.Messages, Ports.Fonts, Ports.Images, View};
 };
 

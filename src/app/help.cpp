@@ -51,11 +51,13 @@ std::string AboutText() {
 
 void ShowAbout(platform::MessageBoxes& messages) { messages.Show("Info", AboutText(), platform::MessageIcon::None); }
 
-void OpenHelp(bool html, platform::Files& files, platform::Shell& shell) {
+void OpenHelp(bool html, platform::Files& files, platform::Shell& shell, platform::MessageBoxes& messages) {
   std::string path = files.CurrentDirectory();
   if (path.empty() || path.back() != '/') path += '/';
   path += html ? HtmlHelpFile : RtfHelpFile;
-  shell.OpenDocument(path);
+  if (!shell.OpenDocument(path)) {
+    messages.Show("Error", "Unable to open the help file " + path, platform::MessageIcon::Error);
+  }
 }
 
 std::vector<std::string> BuildTips() {

@@ -23,8 +23,9 @@ std::string AboutText();
 // Shows the About box.
 void ShowAbout(platform::MessageBoxes& messages);
 
-// Opens the HTML or the RTF help with the desktop's viewer; failures are silent.
-void OpenHelp(bool html, platform::Files& files, platform::Shell& shell);
+// Opens the HTML or the RTF help with the desktop's viewer, or says in a message box that it
+// cannot.
+void OpenHelp(bool html, platform::Files& files, platform::Shell& shell, platform::MessageBoxes& messages);
 
 // The start-up tips: the fields of the tips text before each "/".
 std::vector<std::string> BuildTips();

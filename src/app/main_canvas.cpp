@@ -29,4 +29,10 @@ void RedrawMainCanvas(App& app, int64_t x, int64_t y) {
   app.Ports.Controls.ShowImage(MainCanvasId, app.Canvas->DrawnImage());
 }
 
+bool MainCanvasSurface::BeginDrawing() {
+  return app_.Ports.Controls.Exists(MainCanvasId) && FitCanvasToControl(app_) && app_.Canvas->BeginDrawing();
+}
+
+void MainCanvasSurface::EndDrawing() { app_.Canvas->EndDrawing(); }
+
 }  // namespace drawlet

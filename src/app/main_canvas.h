@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "tools/tool_context.h"
+
 namespace drawlet {
 
 struct App;
@@ -9,5 +11,17 @@ struct App;
 // Repaints the main canvas, sized to control 0, from the drawing; (x, y) is the mouse in view
 // units for the click selection. A canvas that cannot be made keeps showing its last image.
 void RedrawMainCanvas(App& app, int64_t x, int64_t y);
+
+// The main canvas as the canvas tools draw on it.
+class MainCanvasSurface : public ToolCanvas {
+ public:
+  explicit MainCanvasSurface(App& app) : app_(app) {}
+  bool BeginDrawing() override;
+  void EndDrawing() override;
+  void Redraw(int64_t x, int64_t y) override { RedrawMainCanvas(app_, x, y); }
+
+ private:
+  App& app_;
+};
 
 }  // namespace drawlet

@@ -2,15 +2,17 @@
 
 #include "app/app.h"
 #include "app/menu_commands.h"
+#include "app/main_canvas.h"
+#include "app/panel_dispatch.h"
+#include "app/unsaved_work.h"
 #include "document/document_file_ops.h"
+#include "panels/tool_bar.h"
 #include "panels/window_controls.h"
+#include "tools/canvas_event.h"
 
 namespace drawlet {
 
 namespace {
-
-constexpr int64_t FirstToolButtonId = 2;
-constexpr int64_t LastToolButtonId = 18;
 
 class AppEventSink : public platform::EventSink {
  public:
@@ -29,19 +31,24 @@ void AutosaveWhenDue(App& app) {
   SaveDocument(app.S, AutosavePath(app), true);
 }
 
-// The canvas tools take these over.
-void CanvasEvent(App&, const platform::Event&) {}
-void ToolButtonClicked(App&, int64_t) {}
-
 void DispatchControl(App& app, const platform::Event& event) {
-  if (event.Id == MainCanvasId) {
-    CanvasEvent(app, event);
-  } else if (event.Id >= FirstToolButtonId && event.Id <= LastToolButtonId) {
-    ToolButtonClicked(app, event.Id);
+  if (event.Id == MainCanvasId || (event.Id >= FirstToolButtonId && event.Id <= LastToolButtonId)) {
+    MainCanvasSurface surface(app);
+    ToolContext tools{app.S, app.Ports.Controls, surface, app.Tools, app.ZoomFactor};
+    if (event.Id == MainCanvasId) {
+      CanvasEvent(tools, event);
+    } else {
+      ToolButtonClicked(tools, event.Id);
+    }
+  } else if (event.Id >= OffsetComboId && event.Id <= SnapYSpinId) {
+    ToolBarChanged(app.Ports.Controls, app.Options, event.Id);
+  } else {
+    DispatchPanelControl(app, event);
   }
 }
 
 void Close(App& app) {
+  if (!MayDiscardDrawing(app)) return;
   SaveOptions(app.Options, app.Ports.Files);
   app.Ports.Window.BindSize({});
   app.Tips.clear();

@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "app/main_canvas.h"
+#include "document/document_file_ops.h"
 #include "platform/narrow.h"
 #include "panels/fx_panel.h"
 #include "panels/object_panel.h"
@@ -14,6 +15,8 @@ namespace drawlet {
 namespace {
 
 constexpr int64_t PanelGap = 5;
+// Where the object tab's controls start.
+constexpr int64_t PanelTop = 10;
 // The strip left free below the panels and the canvas.
 constexpr int64_t BottomStrip = 50;
 
@@ -26,8 +29,8 @@ void BuildLeftPanel(App& app) {
   if (!controls.CreateTabbedPanel(LeftPanelId, {0, app.Options.ToolBarH, app.Options.PanelW, CreationHeight(app)})) {
     return;
   }
-  BuildShapePanel(controls);
-  BuildFxPanel(controls);
+  BuildShapePanel(controls, ListShapeFiles(app.S));
+  BuildFxPanel(controls, app.S);
   controls.CloseContainer();
 }
 
@@ -43,7 +46,9 @@ void BuildRightPanel(App& app) {
   if (!controls.CreateTabbedPanel(RightPanelId, {x, app.Options.ToolBarH, app.Options.PanelW, CreationHeight(app)})) {
     return;
   }
-  BuildObjectPanel(controls);
+  const int64_t used = BuildObjectPanel(controls, app.ObjectIcons, app.Options.PanelW);
+  app.View.DrawObjectList();
+  BuildObjectProperties(controls, PanelTop + used, app.Options.PanelW);
   controls.CloseContainer();
 }
 
@@ -75,7 +80,7 @@ void LayoutMainWindow(App& app) {
   o.WinH = WrapI16(h);
   o.WinState = window.State();
   SaveOptions(o, app.Ports.Files);
-  BuildToolBar(controls, o);
+  BuildToolBar(controls, o, app.ToolIcons, app.State.Tool);
 }
 
 }  // namespace drawlet

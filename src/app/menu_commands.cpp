@@ -5,9 +5,11 @@
 #include "app/app.h"
 #include "app/help.h"
 #include "app/menu_table.h"
+#include "app/unsaved_work.h"
 #include "document/document_file_ops.h"
 #include "document/object_ops.h"
 #include "document/shape_ops.h"
+#include "document/undo.h"
 #include "panels/window_controls.h"
 #include "render/image_export.h"
 
@@ -58,16 +60,27 @@ struct MenuCommand {
   void (*Run)(App&);
 };
 
-constexpr std::array<MenuCommand, 26> Commands{{
-    {MenuId::NewDocument, [](App& app) { NewDocument(app.S); }},
-    {MenuId::LoadDocument, [](App& app) { LoadDocument(app.S, LoadMode::Load, "", true); }},
+constexpr std::array<MenuCommand, 28> Commands{{
+    {MenuId::NewDocument,
+     [](App& app) {
+       if (MayDiscardDrawing(app)) NewDocument(app.S);
+     }},
+    {MenuId::LoadDocument,
+     [](App& app) {
+       if (MayDiscardDrawing(app)) LoadDocument(app.S, LoadMode::Load, "", true);
+     }},
     {MenuId::Merge, [](App& app) { LoadDocument(app.S, LoadMode::Merge, "", true); }},
     {MenuId::Save, [](App& app) { SaveDocument(app.S, app.State.DocumentFile, false); }},
     {MenuId::SaveCopy, [](App& app) { SaveDocument(app.S, "", false); }},
     {MenuId::ExportShape, [](App& app) { Export(app, ExportDrawn); }},
     {MenuId::ExportScene, [](App& app) { Export(app, ExportCamera); }},
-    // Leaves at once: nothing is asked, saved or written.
-    {MenuId::Quit, [](App& app) { app.Ports.Loop.Quit(); }},
+    // Leaves without writing the options; only unsaved work is asked about.
+    {MenuId::Quit,
+     [](App& app) {
+       if (MayDiscardDrawing(app)) app.Ports.Loop.Quit();
+     }},
+    {MenuId::Undo, [](App& app) { UndoStep(app.S); }},
+    {MenuId::Redo, [](App& app) { RedoStep(app.S); }},
     {MenuId::SelectAll, [](App& app) { SetSelectionOfAll(app.S, 1); }},
     {MenuId::DeselectAll, [](App& app) { SetSelectionOfAll(app.S, 0); }},
     {MenuId::CopyShape, [](App& app) { CopyCurrentShape(app.S); }},
@@ -100,8 +113,8 @@ constexpr std::array<MenuCommand, 26> Commands{{
        Redraw(app);
      }},
     {MenuId::About, [](App& app) { ShowAbout(app.Ports.Messages); }},
-    {MenuId::HelpRtf, [](App& app) { OpenHelp(false, app.Ports.Files, app.Ports.Shell); }},
-    {MenuId::HelpHtml, [](App& app) { OpenHelp(true, app.Ports.Files, app.Ports.Shell); }},
+    {MenuId::HelpRtf, [](App& app) { OpenHelp(false, app.Ports.Files, app.Ports.Shell, app.Ports.Messages); }},
+    {MenuId::HelpHtml, [](App& app) { OpenHelp(true, app.Ports.Files, app.Ports.Shell, app.Ports.Messages); }},
 }};
 
 }  // namespace

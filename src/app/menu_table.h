@@ -40,6 +40,8 @@ inline constexpr int64_t ShowCameraBorder = 34;
 inline constexpr int64_t About = 38;
 inline constexpr int64_t HelpRtf = 40;
 inline constexpr int64_t HelpHtml = 41;
+inline constexpr int64_t Undo = 42;
+inline constexpr int64_t Redo = 43;
 }  // namespace MenuId
 
 enum class MenuEntryKind { Title, Item, Separator, OpenSubmenu, CloseSubmenu };
@@ -51,7 +53,7 @@ struct MenuEntry {
 };
 
 // The menu bar in display order.
-inline constexpr std::array<MenuEntry, 48> MenuTree{{
+inline constexpr std::array<MenuEntry, 50> MenuTree{{
     {MenuEntryKind::Title, -1, "Files"},
     {MenuEntryKind::Item, MenuId::NewDocument, "New document\tCtrl+N"},
     {MenuEntryKind::Item, MenuId::LoadDocument, "Load document\tCtrl+O"},
@@ -65,6 +67,8 @@ inline constexpr std::array<MenuEntry, 48> MenuTree{{
     {MenuEntryKind::Separator, -1, ""},
     {MenuEntryKind::Item, MenuId::Quit, "Quit"},
     {MenuEntryKind::Title, -1, "Edit"},
+    {MenuEntryKind::Item, MenuId::Undo, "Undo\tCtrl+Z"},
+    {MenuEntryKind::Item, MenuId::Redo, "Redo\tCtrl+Y"},
     {MenuEntryKind::OpenSubmenu, -1, "Object"},
     {MenuEntryKind::Item, MenuId::AddObject, "Add a new object"},
     {MenuEntryKind::Item, MenuId::DeleteObject, "Delete the current object"},
@@ -109,7 +113,7 @@ struct Shortcut {
 };
 
 // The shortcuts in the order they are registered.
-inline constexpr std::array<Shortcut, 17> Shortcuts{{
+inline constexpr std::array<Shortcut, 20> Shortcuts{{
     {'O', platform::ModControl, MenuId::LoadDocument},
     {'N', platform::ModControl, MenuId::NewDocument},
     {'S', platform::ModControl, MenuId::Save},
@@ -127,6 +131,9 @@ inline constexpr std::array<Shortcut, 17> Shortcuts{{
     {'G', platform::ModControl, MenuId::ShowGrid},
     {platform::Key::Delete, 0, MenuId::DeleteShape},
     {platform::Key::F1, 0, MenuId::HelpHtml},
+    {'Z', platform::ModControl, MenuId::Undo},
+    {'Y', platform::ModControl, MenuId::Redo},
+    {'Z', platform::ModControl | platform::ModShift, MenuId::Redo},
 }};
 
 }  // namespace drawlet

@@ -36,7 +36,7 @@ bool StartUp(App& app, const CodecCheck& codecsAvailable) {
   // The panels are laid out at these sizes whatever the options file held.
   app.Options.PanelW = StartPanelW;
   app.Options.ToolBarH = StartToolBarH;
-  BuildToolBar(ports.Controls, app.Options);
+  BuildToolBar(ports.Controls, app.Options, app.ToolIcons, app.State.Tool);
   BuildLeftPanel(app);
   CreateMainCanvas(app);
   BuildRightPanel(app);
@@ -50,7 +50,8 @@ bool StartUp(App& app, const CodecCheck& codecsAvailable) {
   ports.Window.BindSize([&app] { LayoutMainWindow(app); });
   app.Tips = BuildTips();
   ShowStartupTip(app.Tips, app.Options.ShowTip, ports.Random, ports.Messages);
-  BuildToolBar(ports.Controls, app.Options);
+  BuildToolBar(ports.Controls, app.Options, app.ToolIcons, app.State.Tool);
+  app.S.Undo = &app.UndoHistory;
   return true;
 }
 

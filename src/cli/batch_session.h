@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -17,8 +18,10 @@ class NoDialogs : public platform::Dialogs {
  public:
   std::string OpenFile(const std::string&, const std::string&, const std::string&, int) override { return {}; }
   std::string SaveFile(const std::string&, const std::string&, const std::string&, int) override { return {}; }
-  std::string Input(const std::string&, const std::string&, const std::string&) override { return {}; }
-  int64_t Color(int64_t) override { return -1; }
+  std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<int64_t> Color(int64_t) override { return std::nullopt; }
   std::optional<platform::FontChoice> Font(const platform::FontChoice&) override { return std::nullopt; }
 };
 

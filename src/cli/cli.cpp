@@ -17,18 +17,24 @@ constexpr const char* Usage =
 
 // A missing input would read as an empty drawing in the editor; batch work refuses it.
 bool CheckReadable(platform::Files& files, const std::string& path, std::ostream& err) {
-  if (files.Kind(path) != platform::PathKind::File) {
-    err << "drawlet-cli: cannot read " << path << ": no such file\n";
-    return false;
+  switch (files.Kind(path)) {
+    case platform::PathKind::File:
+      return true;
+    case platform::PathKind::Missing:
+      err << "drawlet-cli: cannot read " << path << ": no such file\n";
+      break;
+    case platform::PathKind::Folder:
+      err << "drawlet-cli: cannot read " << path << ": it is a folder\n";
+      break;
+    case platform::PathKind::Other:
+      err << "drawlet-cli: cannot read " << path << ": it is not a regular file\n";
+      break;
   }
-  if (!files.ReadText(path)) {
-    err << "drawlet-cli: cannot read " << path << "\n";
-    return false;
-  }
-  return true;
+  return false;
 }
 
-// Loads the first input and merges the others, as "Load document" and "Merge" do.
+// Loads the first input and merges the others, as "Load document" and "Merge" do; a file
+// that cannot be read whole ends the command.
 bool LoadAll(BatchSession& batch, const std::vector<std::string>& inputs, std::ostream& err) {
   for (const auto& in : inputs) {
     if (!CheckReadable(batch.Files, in, err)) return false;
@@ -36,7 +42,11 @@ bool LoadAll(BatchSession& batch, const std::vector<std::string>& inputs, std::o
   InitDocument(batch.S);
   AddObject(batch.S, 0);
   for (size_t i = 0; i < inputs.size(); ++i) {
-    LoadDocument(batch.S, i == 0 ? LoadMode::Load : LoadMode::Merge, inputs[i], false);
+    const int shownBefore = batch.Messages.Shown();
+    if (!LoadDocument(batch.S, i == 0 ? LoadMode::Load : LoadMode::Merge, inputs[i], false)) {
+      if (batch.Messages.Shown() == shownBefore) err << "drawlet-cli: cannot read " << inputs[i] << "\n";
+      return false;
+    }
   }
   return true;
 }

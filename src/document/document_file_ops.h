@@ -19,8 +19,10 @@ std::string FilePart(const std::string& path);
 // DocumentFile; the automatic save is silent and creates its folder.
 bool SaveDocument(Session& s, const std::string& path, bool autosave);
 
-// Loads, merges or inserts a document; an empty path asks for one.
-void LoadDocument(Session& s, LoadMode mode, const std::string& path, bool redraw);
+// Loads, merges or inserts a document; an empty path asks for one. A file that is no
+// regular file, is damaged or does not fit in memory leaves the drawing as it was and is
+// reported in a message box. Returns whether the file was read.
+bool LoadDocument(Session& s, LoadMode mode, const std::string& path, bool redraw);
 
 // The names of the "*.txt" files in "data/shapes/", for the shape file combo.
 std::vector<std::string> ListShapeFiles(Session& s);

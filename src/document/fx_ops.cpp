@@ -3,6 +3,7 @@
 #include <string>
 
 #include "document/text_parts.h"
+#include "document/undo.h"
 #include "io/document_format.h"
 
 namespace drawlet {
@@ -15,6 +16,7 @@ constexpr const char* PresetExtension = ".sfx";
 
 void AddFx(Session& s, int64_t k) {
   if (!HasCurrentShape(s)) return;
+  StepScope step(s, OneShape(s.State.CurrentObject, s.State.CurrentShape));
   std::vector<ShapeFx>& effects = CurrentShapeOf(s).Fx;
   if (!HasIndex(effects, k)) return;
   ShapeFx& fx = effects[static_cast<size_t>(k)];
@@ -31,6 +33,7 @@ void AddFx(Session& s, int64_t k) {
 
 void AppendFx(Session& s) {
   if (!HasCurrentShape(s)) return;
+  StepScope step(s, OneShape(s.State.CurrentObject, s.State.CurrentShape));
   std::vector<ShapeFx>& effects = CurrentShapeOf(s).Fx;
   ResizeTo(effects, LastIndex(effects) + 2);
   s.State.CurrentFx = LastIndex(effects);
@@ -40,8 +43,9 @@ void AppendFx(Session& s) {
 
 void SavePreset(Session& s) {
   if (!HasCurrentShape(s)) return;
-  const std::string name = s.Dialogs.Input("Name", "Set the name for the layer FX", "");
+  const std::string name = s.Dialogs.Input("Name", "Set the name for the layer FX", "").value_or("");
   if (name.empty()) return;
+  StepScope step(s, OneShape(s.State.CurrentObject, s.State.CurrentShape));
   std::vector<ShapeFx>& effects = CurrentShapeOf(s).Fx;
   if (!HasIndex(effects, s.State.CurrentFx)) s.State.CurrentFx = 0;
   ShapeFx& fx = effects[static_cast<size_t>(s.State.CurrentFx)];

@@ -3,30 +3,33 @@
 #include <algorithm>
 #include <string>
 
+#include "document/text_parts.h"
+#include "document/undo.h"
+
 namespace drawlet {
 
 namespace {
 
 constexpr size_t MaxObjectNameChars = 20;
 
-// Counts characters, not bytes, so a name is never cut inside a multi-byte character.
-std::string FirstChars(const std::string& text, size_t count) {
-  size_t chars = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const bool startsChar = (static_cast<unsigned char>(text[i]) & 0xC0u) != 0x80u;
-    if (startsChar && chars++ == count) return text.substr(0, i);
-  }
-  return text;
-}
-
 int64_t ClampToObjects(const Session& s, int64_t index) {
   return std::clamp<int64_t>(index, 0, LastIndex(s.Doc.Objects));
 }
 
 void SwapObjectOrderWith(Session& s, int64_t partner) {
+  StepScope step(s, ObjectsFrom(std::min(s.State.CurrentObject, partner)));
   std::swap(CurrentObjectOf(s).Order, s.Doc.Objects[static_cast<size_t>(partner)].Order);
   SortObjects(s.Doc);
   RefreshAll(s);
+}
+
+// The first index whose object a sort may move once an object with key order is placed at
+// index placed: objects are kept sorted, so only those with a larger key can move.
+int64_t FirstObjectAfterSort(const Document& doc, int64_t placed, uint8_t order) {
+  for (int64_t i = 0; i < placed && i <= LastIndex(doc.Objects); ++i) {
+    if (doc.Objects[static_cast<size_t>(i)].Order > order) return i;
+  }
+  return placed;
 }
 
 }  // namespace
@@ -37,18 +40,23 @@ void InitDocument(Session& s) {
 }
 
 void NewDocument(Session& s) {
+  StepScope step(s, WholeDrawing());
   s.Doc.Objects = std::vector<ObjectLayer>(1);
   s.State.HasShapes = -1;
   s.State.CurrentObject = 0;
   s.State.CurrentShape = 0;
   s.State.CurrentFx = 0;
   s.State.CurrentPoint = 0;
+  // A new drawing has no file yet, so the next save asks for one instead of overwriting the last.
+  s.State.DocumentFile.clear();
+  s.View.SetWindowTitle(AppTitle);
   s.View.DrawObjectList();
   s.View.RefillShapeList();
 }
 
 void AddObject(Session& s, int64_t offset) {
   const int64_t n = LastIndex(s.Doc.Objects) + offset;
+  StepScope step(s, ObjectsFrom(FirstObjectAfterSort(s.Doc, std::min<int64_t>(n, LastIndex(s.Doc.Objects) + 1), WrapU8(n))));
   ResizeTo(s.Doc.Objects, n + 1);
   ObjectLayer& object = s.Doc.Objects[static_cast<size_t>(n)];
   object.Alpha = 255;
@@ -61,6 +69,7 @@ void AddObject(Session& s, int64_t offset) {
 }
 
 void AppendEmptyObject(Session& s) {
+  StepScope step(s, ObjectsFrom(LastIndex(s.Doc.Objects) + 1));
   ResizeTo(s.Doc.Objects, LastIndex(s.Doc.Objects) + 2);
   s.State.CurrentObject = LastIndex(s.Doc.Objects);
   s.State.CurrentShape = 0;
@@ -68,6 +77,7 @@ void AppendEmptyObject(Session& s) {
 }
 
 void DeleteObject(Session& s) {
+  StepScope step(s, ObjectsFrom(s.State.CurrentObject));
   if (s.Doc.Objects.size() > 1 && HasIndex(s.Doc.Objects, s.State.CurrentObject)) {
     s.Doc.Objects.erase(s.Doc.Objects.begin() + s.State.CurrentObject);
   }
@@ -87,9 +97,11 @@ void MoveObjectDown(Session& s) {
 }
 
 void RenameObject(Session& s) {
+  StepScope step(s, ObjectFieldsOf(s.State.CurrentObject));
   ObjectLayer& object = CurrentObjectOf(s);
   const std::string answer =
-      FirstChars(s.Dialogs.Input("New Name", "Set the name for this object", object.Name), MaxObjectNameChars);
+      FirstChars(s.Dialogs.Input("New Name", "Set the name for this object", object.Name).value_or(""),
+                 MaxObjectNameChars);
   if (!answer.empty()) object.Name = answer;
   RefreshAll(s);
 }
@@ -101,18 +113,22 @@ void SelectObject(Session& s, int64_t index) {
 }
 
 void ToggleHidden(Session& s, int64_t row) {
-  ObjectLayer& object = s.Doc.Objects[static_cast<size_t>(ClampToObjects(s, LastIndex(s.Doc.Objects) - row))];
+  const int64_t index = ClampToObjects(s, LastIndex(s.Doc.Objects) - row);
+  StepScope step(s, ObjectFieldsOf(index));
+  ObjectLayer& object = s.Doc.Objects[static_cast<size_t>(index)];
   object.Hidden = object.Hidden == 0 ? 1 : 0;
   s.State.CurrentShape = 0;
   RefreshAll(s);
 }
 
 void SetLocked(Session& s, uint8_t state) {
+  StepScope step(s, ObjectFieldsOf(s.State.CurrentObject));
   CurrentObjectOf(s).Locked = state;
   RefreshAll(s);
 }
 
 void SetObjectPosition(Session& s, int64_t x, int64_t y) {
+  StepScope step(s, ObjectFieldsOf(s.State.CurrentObject));
   ObjectLayer& object = CurrentObjectOf(s);
   object.X = x;
   object.Y = y;
@@ -120,6 +136,7 @@ void SetObjectPosition(Session& s, int64_t x, int64_t y) {
 }
 
 void SetObjectSize(Session& s, int64_t w, int64_t h) {
+  StepScope step(s, ObjectFieldsOf(s.State.CurrentObject));
   ObjectLayer& object = CurrentObjectOf(s);
   object.H = WrapI16(h);
   object.W = WrapI16(w);

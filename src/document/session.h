@@ -2,6 +2,7 @@
 
 #include "model/editor_state.h"
 #include "document/editor_view.h"
+#include "document/history.h"
 #include "model/records.h"
 #include "io/options.h"
 #include "platform/dialogs.h"
@@ -22,6 +23,8 @@ struct Session {
   platform::Fonts& Fonts;
   platform::Images& Images;
   EditorView& View;
+  // The undo history the operations record into; none for batch work.
+  History* Undo = nullptr;
 };
 
 inline constexpr const char* AppTitle = "Drawlet 0.10";

@@ -6,6 +6,7 @@
 #include "document/document_file_ops.h"
 #include "document/fx_ops.h"
 #include "document/text_parts.h"
+#include "document/undo.h"
 
 namespace drawlet {
 
@@ -96,6 +97,7 @@ bool AnyObjectHoldsShapes(const Document& doc) {
 // Swaps the current shape with a neighbour, keys included, so the keys stay sorted
 // whatever gaps earlier deletes left in them; the current shape follows the move.
 void SwapCurrentShapeWith(Session& s, int64_t partner) {
+  StepScope step(s, ShapesFrom(s.State.CurrentObject, std::min(s.State.CurrentShape, partner)));
   std::vector<Shape>& shapes = CurrentObjectOf(s).Shapes;
   Shape& moved = shapes[static_cast<size_t>(s.State.CurrentShape)];
   Shape& other = shapes[static_cast<size_t>(partner)];
@@ -112,6 +114,10 @@ void SwapCurrentShapeWith(Session& s, int64_t partner) {
 int AddShape(Session& s, int64_t x, int64_t y) {
   const uint8_t tool = s.State.Tool;
   if (tool < ToolComplex || tool > ToolText) return 0;
+  StepScope fields(s, ObjectFieldsOf(s.State.CurrentObject));
+  // A new shape goes into the last slot or after it; an inserted file may tidy any slot.
+  StepScope shapes(s, ShapesFrom(s.State.CurrentObject,
+                                 tool == ToolComplex ? 0 : LastIndex(CurrentObjectOf(s).Shapes)));
   s.State.CurrentPoint = 0;
   ObjectLayer& object = CurrentObjectOf(s);
 
@@ -168,6 +174,8 @@ int AddShape(Session& s, int64_t x, int64_t y) {
 }
 
 void AddShapeFromFile(Session& s) {
+  StepScope fields(s, ObjectFieldsOf(s.State.CurrentObject));
+  StepScope shapes(s, ShapesFrom(s.State.CurrentObject, 0));
   ObjectLayer& object = CurrentObjectOf(s);
   if (object.HasShape == 1) {
     AppendEmptyNamedShape(s);
@@ -209,6 +217,8 @@ void InsertShapeFile(Session& s, bool redraw) {
 
 void DeleteCurrentShape(Session& s) {
   if (!HasCurrentShape(s)) return;
+  StepScope fields(s, ObjectFieldsOf(s.State.CurrentObject));
+  StepScope shapes(s, ShapesFrom(s.State.CurrentObject, s.State.CurrentShape));
   ObjectLayer& object = CurrentObjectOf(s);
   if (object.Shapes.size() >= 2) {
     object.Shapes.erase(object.Shapes.begin() + s.State.CurrentShape);
@@ -235,6 +245,7 @@ void MoveShapeDown(Session& s) {
 }
 
 void SetSelectionOfAll(Session& s, uint8_t flag) {
+  StepScope step(s, AllSelectionFlags());
   for (Shape& shape : CurrentObjectOf(s).Shapes) shape.Selected = flag;
 }
 
@@ -250,6 +261,8 @@ void Paste(Session& s) {
   s.View.MousePosition(x, y);
   x -= s.Options.PanelW;
   y -= s.Options.ToolBarH;
+  StepScope fields(s, ObjectFieldsOf(s.State.CurrentObject));
+  StepScope shapes(s, ShapesFrom(s.State.CurrentObject, LastIndex(CurrentObjectOf(s).Shapes)));
 
   ObjectLayer& object = CurrentObjectOf(s);
   if (object.HasShape == 1) {
@@ -276,7 +289,10 @@ void Paste(Session& s) {
 }
 
 void PasteToShape(Session& s) {
-  if (HasCurrentShape(s)) CurrentShapeOf(s) = s.State.Clipboard;
+  if (HasCurrentShape(s)) {
+    StepScope step(s, OneShape(s.State.CurrentObject, s.State.CurrentShape));
+    CurrentShapeOf(s) = s.State.Clipboard;
+  }
   s.View.RedrawCanvas();
 }
 

@@ -1,5 +1,10 @@
 #include <algorithm>
 #include <charconv>
+#include <map>
+#include <new>
+#include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "io/document_format.h"
 #include "io/fields.h"
@@ -48,14 +53,41 @@ int64_t RealShapeCount(const ObjectLayer& object) {
 // An index a file may name: anything outside is damage, and growing to it could exhaust memory.
 bool IsFileIndex(int64_t index) { return index >= 0 && index <= MaxFileIndex; }
 
+// A fresh shape brings its six points and its effect along.
+constexpr int64_t FreshShapeRecords = 8;
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
 // Each line's fields are read in file order through one cursor, so nothing is split,
 // copied or allocated per line.
 class DocumentReader {
  public:
-  DocumentReader(LoadMode mode, Document& doc, EditorState& state, platform::Fonts& fonts)
-      : mode_(mode), doc_(doc), state_(state), fonts_(fonts) {}
+  DocumentReader(LoadMode mode, Document& doc, EditorState& state, platform::Fonts& fonts, platform::Images& images)
+      : mode_(mode),
+        doc_(doc),
+        state_(state),
+        fonts_(fonts),
+        images_(images),
+        objectCount_(doc.Objects.size()),
+        startObject_(state.CurrentObject) {
+    // An inserted file adds to the object, header or not: it never writes over its shapes.
+    if (mode_ == LoadMode::Insert) {
+      afterExisting_ = true;
+      if (const ObjectLayer* object = CurrentObject()) offset_ = RealShapeCount(*object);
+    }
+  }
+
+  bool OverBudget() const { return overBudget_; }
+
+  // Puts back every object the read changed and drops the objects it added.
+  void Undo() {
+    doc_.Objects.erase(doc_.Objects.begin() + static_cast<std::ptrdiff_t>(objectCount_), doc_.Objects.end());
+    for (auto& [index, object] : saved_) doc_.Objects[index] = std::move(object);
+    state_.CurrentObject = startObject_;
+  }
 
   void ReadLine(std::string_view line) {
+    ++lines_;
     FieldCursor fields(line);
     const std::string_view key = fields.Text();
     // Most lines are points, so they are tested first.
@@ -73,8 +105,38 @@ class DocumentReader {
   }
 
  private:
+  // The current object, about to be changed.
   ObjectLayer* CurrentObject() {
-    return HasIndex(doc_.Objects, state_.CurrentObject) ? &doc_.Objects[state_.CurrentObject] : nullptr;
+    if (!HasIndex(doc_.Objects, state_.CurrentObject)) return nullptr;
+    if (!currentKept_) {
+      Keep(static_cast<size_t>(state_.CurrentObject));
+      currentKept_ = true;
+    }
+    return &doc_.Objects[state_.CurrentObject];
+  }
+
+  // Keeps a copy of an object that was there before the read, once, before it changes.
+  void Keep(size_t index) {
+    if (index >= objectCount_) return;
+    for (const auto& kept : saved_) {
+      if (kept.first == index) return;
+    }
+    saved_.emplace_back(index, doc_.Objects[index]);
+  }
+
+  // Records that indices skip ahead; a file may add only so many records it does not name.
+  bool MayGrowBy(int64_t skippedRecords) {
+    skipped_ += skippedRecords;
+    overBudget_ = skipped_ > SkippedRecordAllowance + SkippedRecordsPerLine * lines_;
+    return !overBudget_;
+  }
+
+  platform::ImageHandle LoadImage(const std::string& path) {
+    const auto known = loadedImages_.find(path);
+    if (known != loadedImages_.end()) return known->second;
+    platform::ImageHandle image = images_.Load(path);
+    loadedImages_.emplace(path, image);
+    return image;
   }
 
   Shape* CurrentShape() {
@@ -106,9 +168,11 @@ class DocumentReader {
     const bool append = state_.HasShapes >= 1 || objectPlaced_;
     const int64_t target = LastIndex(doc_.Objects) + (append ? 1 : 0);
     if (!IsFileIndex(target)) return;
+    Keep(static_cast<size_t>(target));
     ResizeTo(doc_.Objects, target + 1);
     objectPlaced_ = true;
     state_.CurrentObject = target;
+    currentKept_ = true;
     ObjectLayer& object = doc_.Objects[target];
     if (afterExisting_) offset_ = RealShapeCount(object);
     AssignFieldText(object.Name, fields.Text());
@@ -126,11 +190,15 @@ class DocumentReader {
     // Checked before adding, so the sum cannot overflow; a negative index is damage even
     // where the offset would make the sum name a shape.
     if (!IsFileIndex(fileIndex)) return;
+    // The offset is at most the object's own shape count, so growth past it is the budget's to judge.
     const int64_t index = fileIndex + offset_;
     ObjectLayer* object = CurrentObject();
-    if (!IsFileIndex(index) || object == nullptr) return;
+    if (object == nullptr) return;
+    if (index > LastIndex(object->Shapes)) {
+      if (!MayGrowBy(FreshShapeRecords * (index - LastIndex(object->Shapes) - 1))) return;
+      ResizeTo(object->Shapes, index + 1);
+    }
     shape_ = index;
-    if (index > LastIndex(object->Shapes)) ResizeTo(object->Shapes, index + 1);
     object->HasShape = 1;
     Shape& shape = object->Shapes[index];
     ResizeTo(shape.Points, 1);
@@ -155,6 +223,13 @@ class DocumentReader {
       AssignFieldText(shape.Text, fields.Text());
       AssignFieldText(shape.FontName, fields.Text());
       shape.FontStyle = fields.Number();
+    } else if (shape.Type == TypeImage) {
+      // Older files have no image field; their shapes keep what the slot held.
+      const std::string_view imageFile = fields.Text();
+      if (!imageFile.empty()) {
+        AssignFieldText(shape.ImageFile, imageFile);
+        shape.Image = LoadImage(shape.ImageFile);
+      }
     }
     shape.Font = fonts_.Load(shape.FontName, shape.W, shape.FontStyle);
   }
@@ -163,21 +238,13 @@ class DocumentReader {
     const int64_t k = fields.Number();
     Shape* shape = CurrentShape();
     if (!IsFileIndex(k) || shape == nullptr) return;
-    if (k > LastIndex(shape->Fx)) ResizeTo(shape->Fx, k + 1);
+    if (k > LastIndex(shape->Fx)) {
+      if (!MayGrowBy(k - LastIndex(shape->Fx) - 1)) return;
+      ResizeTo(shape->Fx, k + 1);
+    }
     ShapeFx& fx = shape->Fx[k];
     AssignIndexedName(fx.Name, "fx_", k);
-    fx.X = WrapI16(fields.Number());
-    fx.Y = WrapI16(fields.Number());
-    fx.Color = fields.Number();
-    fx.Alpha = WrapU8(fields.Number());
-    fx.Depth = WrapU8(fields.Number());
-    fx.Style = WrapU8(fields.Number());
-    fx.Width = fields.Number();
-    fx.Height = fields.Number();
-    fx.Dist = fields.Number();
-    fx.Scale = WrapI16(fields.Number());
-    fx.Reserved1 = WrapI16(fields.Number());
-    fx.Reserved2 = WrapI16(fields.Number());
+    ReadFxFields(fields, fx);
     fx.Active = WrapU8(fields.Number());
   }
 
@@ -185,7 +252,10 @@ class DocumentReader {
     const int64_t p = fields.Number();
     Shape* shape = CurrentShape();
     if (!IsFileIndex(p) || shape == nullptr) return;
-    if (p > LastIndex(shape->Points)) ResizeTo(shape->Points, p + 1);
+    if (p > LastIndex(shape->Points)) {
+      if (!MayGrowBy(p - LastIndex(shape->Points) - 1)) return;
+      ResizeTo(shape->Points, p + 1);
+    }
     ShapePoint& point = shape->Points[p];
     point.X = fields.Number();
     point.Y = fields.Number();
@@ -195,6 +265,16 @@ class DocumentReader {
   Document& doc_;
   EditorState& state_;
   platform::Fonts& fonts_;
+  platform::Images& images_;
+  // Each image file is loaded once per read, however many shapes name it.
+  std::map<std::string, platform::ImageHandle> loadedImages_;
+  const size_t objectCount_;
+  const int64_t startObject_;
+  std::vector<std::pair<size_t, ObjectLayer>> saved_;
+  bool currentKept_ = false;
+  int64_t lines_ = 0;
+  int64_t skipped_ = 0;
+  bool overBudget_ = false;
   double version_ = 0;
   int64_t offset_ = 0;
   int64_t shape_ = 0;
@@ -204,10 +284,26 @@ class DocumentReader {
 
 }  // namespace
 
-void ReadDocumentText(std::string_view text, LoadMode mode, Document& doc, EditorState& state,
-                      platform::Fonts& fonts) {
-  DocumentReader reader(mode, doc, state, fonts);
-  ForEachLine(text, [&reader](std::string_view line) { reader.ReadLine(line); });
+ReadResult ReadDocumentText(std::string_view text, LoadMode mode, Document& doc, EditorState& state,
+                            platform::Fonts& fonts, platform::Images& images) {
+  if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark) text.remove_prefix(ByteOrderMark.size());
+  DocumentReader reader(mode, doc, state, fonts, images);
+  try {
+    ForEachLine(text, [&reader](std::string_view line) {
+      if (!reader.OverBudget()) reader.ReadLine(line);
+    });
+  } catch (const std::bad_alloc&) {
+    reader.Undo();
+    return ReadResult::OutOfMemory;
+  } catch (const std::length_error&) {
+    reader.Undo();
+    return ReadResult::OutOfMemory;
+  }
+  if (reader.OverBudget()) {
+    reader.Undo();
+    return ReadResult::Damaged;
+  }
+  return ReadResult::Read;
 }
 
 }  // namespace drawlet

@@ -17,7 +17,7 @@ size_t ExpectedSize(const Document& doc) {
     size += ObjectLineSize + object.Name.size();
     if (object.HasShape == 0) continue;
     for (const Shape& shape : object.Shapes) {
-      size += ShapeLineSize + shape.Name.size() + shape.Text.size() + shape.FontName.size();
+      size += ShapeLineSize + shape.Name.size() + shape.Text.size() + shape.FontName.size() + shape.ImageFile.size();
       size += FxLineSize * shape.Fx.size() + PointLineSize * shape.Points.size();
     }
   }
@@ -42,7 +42,8 @@ void PutObjectLine(LineWriter& out, const ObjectLayer& object) {
 }
 
 void PutShapeLine(LineWriter& out, int64_t index, const Shape& shape) {
-  char* p = out.Room(LineRoom + TextRoom(shape.Name) + TextRoom(shape.Text) + TextRoom(shape.FontName));
+  char* p = out.Room(LineRoom + TextRoom(shape.Name) + TextRoom(shape.Text) + TextRoom(shape.FontName) +
+                     TextRoom(shape.ImageFile));
   PutText(p, "shape,");
   PutNumber(p, index);
   PutField(p, shape.Color);
@@ -63,19 +64,39 @@ void PutShapeLine(LineWriter& out, int64_t index, const Shape& shape) {
     PutFieldText(p, shape.FontName);
     PutField(p, shape.FontStyle);
     *p++ = ',';
+  } else if (shape.Type == TypeImage && !shape.ImageFile.empty()) {
+    PutFieldText(p, shape.ImageFile);
+    *p++ = ',';
   }
   PutText(p, "\r\n");
   out.Commit(p);
 }
 
-void PutPointLine(LineWriter& out, int64_t index, const ShapePoint& point) {
+void PutPointLine(LineWriter& out, int64_t index, int64_t x, int64_t y) {
   char* p = out.Room(LineRoom);
   PutText(p, "pt,");
   PutNumber(p, index);
-  PutField(p, point.X);
-  PutField(p, point.Y);
+  PutField(p, x);
+  PutField(p, y);
   PutText(p, ",\r\n");
   out.Commit(p);
+}
+
+// Adds like the 64-bit field the sum goes into, wrapping instead of overflowing.
+int64_t WrappingAdd(int64_t a, int64_t b) {
+  return static_cast<int64_t>(static_cast<uint64_t>(a) + static_cast<uint64_t>(b));
+}
+
+// The file holds no shape offset, so a shape moved by one is written where it is drawn.
+void PutPointLines(LineWriter& out, const Shape& shape) {
+  const std::vector<ShapePoint>& points = shape.Points;
+  if (shape.X == 0 && shape.Y == 0) {
+    for (size_t p = 0; p < points.size(); ++p) PutPointLine(out, static_cast<int64_t>(p), points[p].X, points[p].Y);
+    return;
+  }
+  for (size_t p = 0; p < points.size(); ++p) {
+    PutPointLine(out, static_cast<int64_t>(p), WrappingAdd(points[p].X, shape.X), WrappingAdd(points[p].Y, shape.Y));
+  }
 }
 
 }  // namespace
@@ -90,7 +111,7 @@ std::string WriteDocumentText(const Document& doc) {
       const Shape& shape = object.Shapes[s];
       PutShapeLine(out, static_cast<int64_t>(s), shape);
       for (size_t k = 0; k < shape.Fx.size(); ++k) PutFxLine(out, static_cast<int64_t>(k), shape.Fx[k], true);
-      for (size_t p = 0; p < shape.Points.size(); ++p) PutPointLine(out, static_cast<int64_t>(p), shape.Points[p]);
+      PutPointLines(out, shape);
     }
   }
   return out.Finish();

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "model/records.h"
+
 namespace drawlet {
 
 // Reads a whole number leniently: leading blanks and tabs skipped, an optional sign, then
@@ -76,6 +78,22 @@ class FieldCursor {
   const char* next_;
   const char* end_;
 };
+
+// Reads an effect line's fields from X to Reserved2, in the order documents and presets share.
+inline void ReadFxFields(FieldCursor& fields, ShapeFx& fx) {
+  fx.X = WrapI16(fields.Number());
+  fx.Y = WrapI16(fields.Number());
+  fx.Color = fields.Number();
+  fx.Alpha = WrapU8(fields.Number());
+  fx.Depth = WrapU8(fields.Number());
+  fx.Style = WrapU8(fields.Number());
+  fx.Width = fields.Number();
+  fx.Height = fields.Number();
+  fx.Dist = fields.Number();
+  fx.Scale = WrapI16(fields.Number());
+  fx.Reserved1 = WrapI16(fields.Number());
+  fx.Reserved2 = WrapI16(fields.Number());
+}
 
 // Calls onLine for each line of a text, without its CR LF or LF.
 template <typename OnLine>

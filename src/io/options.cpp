@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 #include <type_traits>
 
 #include "platform/narrow.h"
@@ -96,12 +97,59 @@ const Json* FindMember(const Json& root, const std::string& name) {
 }
 
 // Fractions are cut toward zero and values outside 64 bits keep their low 64 bits, as the
-// integer members do when they are too large for a signed value.
+// integer members do.
 int64_t IntegerOfFloat(double value) {
   constexpr double TwoTo64 = 18446744073709551616.0;
   const double low = std::fmod(std::trunc(value), TwoTo64);
   const auto magnitude = static_cast<uint64_t>(std::fabs(low));
   return static_cast<int64_t>(low < 0 ? 0 - magnitude : magnitude);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Integers with this many digits may not fit in 64 bits; shorter ones always do.
+constexpr size_t LongestSafeInteger = 18;
+
+// The parser reads an integer beyond 64 bits as a double, which has lost its low bits, so such
+// integers are replaced by the signed decimal of their low 64 bits before parsing. Strings, and
+// numbers with a fraction or an exponent, are copied unchanged.
+std::string WrapLongIntegers(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    const char c = text[i];
+    if (c == '"') {
+      const size_t start = i++;
+      while (i < text.size() && text[i] != '"') i += text[i] == '\\' ? 2 : 1;
+      i = std::min(i + 1, text.size());
+      out.append(text, start, i - start);
+      continue;
+    }
+    if (c != '-' && !IsDigit(c)) {
+      out += c;
+      ++i;
+      continue;
+    }
+    const size_t start = i;
+    const bool negative = c == '-';
+    if (negative) ++i;
+    const size_t digitsStart = i;
+    while (i < text.size() && IsDigit(text[i])) ++i;
+    const size_t digits = i - digitsStart;
+    const bool whole = i == text.size() || (text[i] != '.' && text[i] != 'e' && text[i] != 'E');
+    if (!whole) {
+      while (i < text.size() && (IsDigit(text[i]) || std::strchr(".eE+-", text[i]) != nullptr)) ++i;
+    }
+    if (!whole || digits <= LongestSafeInteger || text[digitsStart] == '0') {
+      out.append(text, start, i - start);
+      continue;
+    }
+    uint64_t low = 0;
+    for (size_t d = digitsStart; d < i; ++d) low = low * 10 + static_cast<uint64_t>(text[d] - '0');
+    out += std::to_string(static_cast<int64_t>(negative ? 0 - low : low));
+  }
+  return out;
 }
 
 int64_t IntegerOf(const Json& member) {
@@ -173,7 +221,7 @@ std::string OptionsToText(const sVdOptions& options) {
 }
 
 bool OptionsFromText(const std::string& text, sVdOptions& options) {
-  const Json root = Json::parse(text, nullptr, false);
+  const Json root = Json::parse(WrapLongIntegers(text), nullptr, false);
   if (root.is_discarded()) return false;
   options = sVdOptions{};
   if (root.is_object()) {

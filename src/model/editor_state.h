@@ -46,6 +46,10 @@ struct EditorState {
   uint8_t TransformState = 0;  // 0 none, 1 point drag, 2 selection transform, 3 points added
   int8_t HitState = 0;         // 0 no hit, -1 hit in this redraw, 1 hit taken for this press
   uint8_t ShiftDown = 0;
+  uint8_t MouseDown = 0;  // 1 from a left press on the canvas until the release
+  uint8_t PanMode = 0;    // 1 while the space key is held: left drags pan the view
+  int64_t PanGrabX = 0;   // the document point under the mouse at the press
+  int64_t PanGrabY = 0;
 };
 
 }  // namespace drawlet

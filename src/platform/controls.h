@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/image.h"
 
@@ -42,6 +43,8 @@ class Controls {
   virtual bool AddTab(int64_t panelId, const std::string& text) = 0;
   virtual bool CreateFrame(int64_t id, const Rect& r, const std::string& text) = 0;
   virtual bool CreateScrollArea(int64_t id, const Rect& r, int64_t innerW, int64_t innerH) = 0;
+  // Gives the scrollable inner area of a scroll area a new size.
+  virtual void SetInnerSize(int64_t scrollAreaId, int64_t innerW, int64_t innerH) = 0;
   // Returns to the container that was open before the last one opened.
   virtual void CloseContainer() = 0;
 
@@ -53,6 +56,8 @@ class Controls {
                              int64_t max, const ImageHandle& image) = 0;
   // The drawing canvas: sunken border, takes the focus when clicked, reports mouse and keys.
   virtual bool CreateCanvas(int64_t id, const Rect& r) = 0;
+  // A canvas without a border that never takes the keyboard focus, for a list drawn by hand.
+  virtual bool CreateListCanvas(int64_t id, const Rect& r) = 0;
 
   virtual bool Exists(int64_t id) = 0;
   virtual void Remove(int64_t id) = 0;
@@ -66,6 +71,8 @@ class Controls {
   virtual void SetText(int64_t id, const std::string& text) = 0;
   virtual void ClearItems(int64_t id) = 0;
   virtual void AddItem(int64_t id, const std::string& text) = 0;
+  // Replaces every item of a combo or list box at once, none selected.
+  virtual void SetItems(int64_t id, const std::vector<std::string>& items) = 0;
   virtual int64_t ItemCount(int64_t id) = 0;
   // Whether an item of a list box is selected; a list box selects several items.
   virtual bool ItemSelected(int64_t id, int64_t index) = 0;

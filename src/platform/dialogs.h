@@ -22,11 +22,11 @@ class Dialogs {
   // The chosen path, empty on cancel.
   virtual std::string SaveFile(const std::string& title, const std::string& defaultFile,
                                const std::string& filter, int filterIndex) = 0;
-  // The typed text, empty on cancel.
-  virtual std::string Input(const std::string& title, const std::string& message,
-                            const std::string& defaultText) = 0;
-  // The chosen RGBA colour, -1 on cancel.
-  virtual int64_t Color(int64_t initial) = 0;
+  // The typed text, which may be empty; nullopt on cancel.
+  virtual std::optional<std::string> Input(const std::string& title, const std::string& message,
+                                           const std::string& defaultText) = 0;
+  // The chosen RGBA colour with the alpha of initial; nullopt on cancel.
+  virtual std::optional<int64_t> Color(int64_t initial) = 0;
   // The chosen font, nullopt on cancel.
   virtual std::optional<FontChoice> Font(const FontChoice& initial) = 0;
 };

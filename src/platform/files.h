@@ -7,7 +7,9 @@
 
 namespace drawlet::platform {
 
-enum class PathKind { Missing, File, Folder };
+// Other is anything that exists but is neither a regular file nor a folder: a FIFO, a
+// device, a socket.
+enum class PathKind { Missing, File, Folder, Other };
 
 struct DirectoryEntry {
   std::string Name;
@@ -20,10 +22,12 @@ class Files {
   virtual ~Files() = default;
   virtual std::string CurrentDirectory() = 0;
   virtual PathKind Kind(const std::string& path) = 0;
-  // The whole content of a file; nullopt when it is missing or cannot be read.
+  // The whole content of a regular file; nullopt when it is missing, is no regular file or
+  // cannot be read. Never waits on a FIFO or a device.
   virtual std::optional<std::string> ReadText(const std::string& path) = 0;
-  // Replaces the file's content through a temporary file in the same folder and a rename,
-  // so a failed write leaves the previous file intact. False when it could not be written.
+  // Replaces the content of the file at path, or of the file a symbolic link there names, keeping
+  // its permission bits; until the new content is whole on the disk the old one stays. False, with
+  // the old file untouched, when it could not be written or is no plain file.
   virtual bool WriteText(const std::string& path, const std::string& content) = 0;
   // Creates the folder and its parents; false when it does not exist afterwards.
   virtual bool MakeFolders(const std::string& path) = 0;

@@ -34,6 +34,7 @@ enum class ControlEventType {
   LeftDoubleClick,
   KeyDown,
   KeyUp,
+  FocusLost,    // the canvas lost the keyboard focus
 };
 
 // The attributes of a canvas event, captured when it happened.

@@ -1,14 +1,18 @@
 #include "platform/local_files.h"
 
+#include <fcntl.h>
 #include <fnmatch.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <system_error>
+
+#include "platform/file_replace.h"
 
 namespace fs = std::filesystem;
 
@@ -23,47 +27,42 @@ PathKind LocalFiles::Kind(const std::string& path) {
   std::error_code ec;
   const auto status = fs::status(path, ec);
   if (ec || !fs::exists(status)) return PathKind::Missing;
-  return fs::is_directory(status) ? PathKind::Folder : PathKind::File;
+  if (fs::is_directory(status)) return PathKind::Folder;
+  return fs::is_regular_file(status) ? PathKind::File : PathKind::Other;
 }
 
 std::optional<std::string> LocalFiles::ReadText(const std::string& path) {
   if (Kind(path) != PathKind::File) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string content;
-  in.seekg(0, std::ios::end);
-  const auto size = in.tellg();
-  if (size > 0) {
-    content.resize(static_cast<size_t>(size));
-    in.seekg(0, std::ios::beg);
-    in.read(content.data(), size);
-    if (!in) return std::nullopt;
+  // The path may have become a FIFO since it was looked at: opening without blocking and
+  // checking what was opened keeps the read from waiting for a writer.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::optional<std::string> content;
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    content.emplace(static_cast<size_t>(info.st_size), '\0');
+    size_t got = 0;
+    bool failed = false;
+    while (got < content->size()) {
+      const ssize_t n = ::read(fd, content->data() + got, content->size() - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) failed = true;
+      if (n <= 0) break;
+      got += static_cast<size_t>(n);
+    }
+    if (failed) {
+      content.reset();
+    } else {
+      // A file that shrank while it was read gives what it held.
+      content->resize(got);
+    }
   }
+  ::close(fd);
   return content;
 }
 
 bool LocalFiles::WriteText(const std::string& path, const std::string& content) {
-  if (path.empty() || Kind(path) == PathKind::Folder) return false;
-  // The temporary file sits beside the target so the rename never crosses file systems.
-  const std::string temp = path + ".tmp" + std::to_string(::getpid());
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
-  std::error_code ec;
-  fs::rename(temp, path, ec);
-  if (ec) {
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
+  return ReplaceFileContent(path, content, RandomTempTag);
 }
 
 bool LocalFiles::MakeFolders(const std::string& path) {

@@ -24,8 +24,9 @@ class Random {
 class Shell {
  public:
   virtual ~Shell() = default;
-  // Opens a document with the application the desktop associates with its type.
-  virtual void OpenDocument(const std::string& path) = 0;
+  // Opens a document with the application the desktop associates with its type, in the
+  // document's own folder; false when the desktop cannot open it.
+  virtual bool OpenDocument(const std::string& path) = 0;
 };
 
 }  // namespace drawlet::platform

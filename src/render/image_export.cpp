@@ -54,6 +54,13 @@ std::optional<CropBox> DrawnBox(const platform::Image* image) {
   return CropBox{minX, minY, maxX - minX + 1, maxY - minY + 1};
 }
 
+std::string SizeText(int64_t w, int64_t h) { return std::to_string(w) + " x " + std::to_string(h) + " pixels"; }
+
+void ReportNoMemory(platform::MessageBoxes& messages, int64_t w, int64_t h) {
+  messages.Show("Error", "Unable to export an image of " + SizeText(w, h) + ": there is not enough memory.",
+                platform::MessageIcon::Error);
+}
+
 }  // namespace
 
 std::string PngFileName(const std::string& chosen) {
@@ -71,8 +78,19 @@ void ExportImage(const Document& doc, EditorState& state, const sVdOptions& opti
   // The image reaches the camera's far edge, so a camera away from the origin is never cut off.
   const int32_t w = std::max<int32_t>(canvasWidth, std::max<int32_t>(0, options.CameraX) + options.CameraW);
   const int32_t h = std::max<int32_t>(canvasHeight, std::max<int32_t>(0, options.CameraY) + options.CameraH);
+  if (w > MaxExportSide || h > MaxExportSide || int64_t{w} * h > MaxExportPixels) {
+    ports.Messages.Show("Error",
+                        "Unable to export an image of " + SizeText(w, h) + ": the largest export is " +
+                            std::to_string(MaxExportSide) + " pixels on a side and " +
+                            std::to_string(MaxExportPixels) + " pixels in all.",
+                        platform::MessageIcon::Error);
+    return;
+  }
   const auto canvas = ports.Canvases.Create(w, h, 0);
-  if (!canvas) return;
+  if (!canvas) {
+    ReportNoMemory(ports.Messages, w, h);
+    return;
+  }
 
   // With no view offset, image pixel (x, y) is document position (x, y).
   const int16_t keptX = state.ViewOffsetX;
@@ -100,7 +118,13 @@ void ExportImage(const Document& doc, EditorState& state, const sVdOptions& opti
   const platform::ImageHandle cut =
       ports.Images.Copy(*rendered, static_cast<int32_t>(crop.X), static_cast<int32_t>(crop.Y),
                         static_cast<int32_t>(crop.W), static_cast<int32_t>(crop.H));
-  if (!cut) return;
+  if (!cut) {
+    // A rectangle that holds pixels of the image can only fail to copy for want of memory.
+    const bool holdsPixels = crop.W > 0 && crop.H > 0 && crop.X < w && crop.Y < h && crop.X + crop.W > 0 &&
+                             crop.Y + crop.H > 0;
+    if (holdsPixels) ReportNoMemory(ports.Messages, crop.W, crop.H);
+    return;
+  }
   if (!ports.Images.SavePng(*cut, path)) {
     ports.Messages.Show("Save image", "Cannot save image: " + path, platform::MessageIcon::Error);
   }

@@ -20,6 +20,10 @@ enum ExportMode : uint8_t {
 inline constexpr const char* ExportDialogTitle = "Save Image...";
 inline constexpr const char* ExportDialogFilter = "png Images|*.png|All Files|*.*";
 
+// The largest render image; a few copies of it must fit in memory at once.
+inline constexpr int32_t MaxExportSide = 16384;
+inline constexpr int64_t MaxExportPixels = int64_t{16384} * 4096;
+
 // The ports an export draws, cuts, saves and reports through.
 struct ExportPorts {
   platform::VectorCanvases& Canvases;
@@ -33,8 +37,9 @@ std::string PngFileName(const std::string& chosen);
 // Renders the shown objects without any editing aid on a transparent image at one document
 // unit per pixel, at least the canvas size and at least the camera size, and saves the part
 // that mode picks as a PNG under PngFileName(chosen). An empty name (a cancelled dialog) does
-// nothing; a drawing with no drawn pixel in mode ExportDrawn saves nothing and says so; a failed
-// save is reported. The view offset is the same afterwards.
+// nothing; a drawing with no drawn pixel in mode ExportDrawn saves nothing and says so; an image
+// beyond MaxExportSide or MaxExportPixels, an image or crop that cannot be made and a failed save
+// are reported. The view offset is the same afterwards.
 void ExportImage(const Document& doc, EditorState& state, const sVdOptions& options, ExportMode mode,
                  const std::string& chosen, int32_t canvasWidth, int32_t canvasHeight, const ExportPorts& ports);
 

@@ -26,9 +26,12 @@ struct AppFixture {
   FakeClock Clock{Log};
   FakeRandom Random{Log};
   FakeShell Shell;
+  RecordingRasters Rasters;
+  FakeQuestions Questions{Log};
   bool CodecsAvailable = true;
   App Editor{
-      AppPorts{Window, Menus, Controls, Loop, Files, Dialogs, Messages, Fonts, Images, Canvases, Clock, Random, Shell}};
+      AppPorts{Window, Menus, Controls, Loop, Files, Dialogs, Messages, Fonts, Images, Canvases, Clock, Random, Shell,
+               Rasters, Questions}};
 
   bool Start() {
     return StartUp(Editor, [this] {

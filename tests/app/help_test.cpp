@@ -66,9 +66,25 @@ TEST(FormatDate, CopiesEveryCharacterThatIsNoToken) {
 TEST(OpenHelp, OpensTheFileInTheCurrentFolder) {
   fakes::FakeFiles files;
   fakes::FakeShell shell;
-  OpenHelp(true, files, shell);
-  OpenHelp(false, files, shell);
+  fakes::FakeMessages messages;
+  OpenHelp(true, files, shell, messages);
+  OpenHelp(false, files, shell, messages);
   EXPECT_EQ(shell.Opened, (std::vector<std::string>{"/work/data/help/html/index.html", "/work/data/help/help.rtf"}));
+  EXPECT_TRUE(messages.Boxes.empty());
+}
+
+TEST(OpenHelp, SaysSoWhenTheDesktopCannotOpenTheFile) {
+  fakes::FakeFiles files;
+  fakes::FakeShell shell;
+  fakes::FakeMessages messages;
+  shell.Opens = false;
+  OpenHelp(true, files, shell, messages);
+  OpenHelp(false, files, shell, messages);
+  ASSERT_EQ(messages.Boxes.size(), 2u);
+  EXPECT_EQ(messages.Boxes[0].Title, "Error");
+  EXPECT_EQ(messages.Boxes[0].Text, "Unable to open the help file /work/data/help/html/index.html");
+  EXPECT_EQ(messages.Boxes[0].Icon, platform::MessageIcon::Error);
+  EXPECT_EQ(messages.Boxes[1].Text, "Unable to open the help file /work/data/help/help.rtf");
 }
 
 }  // namespace

@@ -208,11 +208,16 @@ std::vector<Case> ObjectAndFileCases() {
          ASSERT_EQ(f.Editor.Doc.Objects.size(), 1u);
          EXPECT_EQ(f.Editor.Doc.Objects[0].Name, "Obj_0");
        }},
-      {"New document keeps the title and does not redraw", Menu(MenuId::NewDocument), twoObjects,
+      {"New document is untitled and does not redraw", Menu(MenuId::NewDocument),
+       [twoObjects](AppFixture& f) {
+         twoObjects(f);
+         f.Questions.Answers = {platform::SaveChoice::Discard};
+       },
        [](AppFixture& f) {
          EXPECT_EQ(f.Editor.Doc.Objects.size(), 1u);
          EXPECT_EQ(f.Editor.State.HasShapes, -1);
-         EXPECT_EQ(f.Window.WindowTitle, "Drawlet 0.10 - mine.txt");
+         EXPECT_EQ(f.Editor.State.DocumentFile, "");
+         EXPECT_EQ(f.Window.WindowTitle, "Drawlet 0.10");
          EXPECT_EQ(Redraws(f), 0);
        }},
       {"Load document asks and names the window", Menu(MenuId::LoadDocument), withFixture,
@@ -295,11 +300,21 @@ std::vector<Case> ShellCases() {
          EXPECT_EQ(f.Messages.Boxes[0].Icon, platform::MessageIcon::None);
        }},
       {"Help (rtf)", Menu(MenuId::HelpRtf), Nothing,
-       [](AppFixture& f) { EXPECT_EQ(f.Shell.Opened, std::vector<std::string>{"/work/data/help/help.rtf"}); }},
+       [](AppFixture& f) {
+         EXPECT_EQ(f.Shell.Opened, std::vector<std::string>{"/work/data/help/help.rtf"});
+         EXPECT_TRUE(f.Messages.Boxes.empty());
+       }},
       {"F1 opens the HTML help", Menu(MenuId::HelpHtml), Nothing,
        [](AppFixture& f) { EXPECT_EQ(f.Shell.Opened, std::vector<std::string>{"/work/data/help/html/index.html"}); }},
+      {"F1 on a desktop that cannot open the help says so", Menu(MenuId::HelpHtml),
+       [](AppFixture& f) { f.Shell.Opens = false; },
+       [](AppFixture& f) {
+         ASSERT_EQ(f.Messages.Boxes.size(), 1u);
+         EXPECT_EQ(f.Messages.Boxes[0].Title, "Error");
+         EXPECT_EQ(f.Messages.Boxes[0].Text, "Unable to open the help file /work/data/help/html/index.html");
+       }},
   };
-  for (const int64_t unused : {2, 16, 17, 20, 21, 22, 32, 35, 36, 37, 39, 42}) {
+  for (const int64_t unused : {2, 16, 17, 20, 21, 22, 32, 35, 36, 37, 39, 44}) {
     cases.push_back({"unused id " + std::to_string(unused), Menu(unused), Nothing, [](AppFixture& f) {
                        EXPECT_EQ(f.Log, fakes::Journal{"clock"});  // the autosave check alone
                        EXPECT_FALSE(f.Loop.Quitted);

@@ -48,8 +48,17 @@ bool FakeControls::Add(int64_t id, const std::string& kind, const platform::Rect
   control.Kind = kind;
   control.Geometry = r;
   control.Parent = open_.empty() ? -1 : open_.back();
+  control.Tab = OpenTab();
   Items[id] = control;
   return true;
+}
+
+std::string FakeControls::OpenTab() const {
+  for (auto open = open_.rbegin(); open != open_.rend(); ++open) {
+    const auto tab = openTab_.find(*open);
+    if (tab != openTab_.end()) return tab->second;
+  }
+  return {};
 }
 
 bool FakeControls::CreateContainer(int64_t id, const platform::Rect& r) {
@@ -68,6 +77,7 @@ bool FakeControls::AddTab(int64_t panelId, const std::string& text) {
   journal_.push_back("tab " + std::to_string(panelId) + " " + text);
   if (!Exists(panelId)) return false;
   Items[panelId].Tabs.push_back(text);
+  openTab_[panelId] = text;
   return true;
 }
 
@@ -78,8 +88,10 @@ bool FakeControls::CreateFrame(int64_t id, const platform::Rect& r, const std::s
   return true;
 }
 
-bool FakeControls::CreateScrollArea(int64_t id, const platform::Rect& r, int64_t, int64_t) {
+bool FakeControls::CreateScrollArea(int64_t id, const platform::Rect& r, int64_t innerW, int64_t innerH) {
   if (!Add(id, "scroll", r)) return false;
+  Items[id].InnerW = innerW;
+  Items[id].InnerH = innerH;
   open_.push_back(id);
   return true;
 }
@@ -90,7 +102,7 @@ void FakeControls::CloseContainer() {
 }
 
 bool FakeControls::CreateLabel(const platform::Rect& r, const std::string& text) {
-  Labels.push_back({r, text});
+  Labels.push_back({r, text, OpenTab()});
   return true;
 }
 
@@ -108,6 +120,49 @@ bool FakeControls::CreateControl(int64_t id, platform::ControlKind kind, const p
 
 bool FakeControls::CreateCanvas(int64_t id, const platform::Rect& r) { return Add(id, "canvas", r); }
 
+bool FakeControls::CreateListCanvas(int64_t id, const platform::Rect& r) { return Add(id, "listcanvas", r); }
+
+void FakeControls::SetInnerSize(int64_t id, int64_t innerW, int64_t innerH) {
+  if (!Exists(id)) return;
+  Items[id].InnerW = innerW;
+  Items[id].InnerH = innerH;
+}
+
+void FakeControls::ClearItems(int64_t id) {
+  ++Clears[id];
+  if (!Exists(id)) return;
+  Items[id].ItemList.clear();
+  Items[id].SelectedItems.clear();
+}
+
+void FakeControls::AddItem(int64_t id, const std::string& text) {
+  if (Exists(id)) Items[id].ItemList.push_back(text);
+}
+
+void FakeControls::SetItems(int64_t id, const std::vector<std::string>& items) {
+  ++Clears[id];
+  if (!Exists(id)) return;
+  Items[id].ItemList = items;
+  Items[id].SelectedItems.clear();
+}
+
+int64_t FakeControls::ItemCount(int64_t id) {
+  return Exists(id) ? static_cast<int64_t>(Items[id].ItemList.size()) : 0;
+}
+
+bool FakeControls::ItemSelected(int64_t id, int64_t index) {
+  return Exists(id) && Items[id].SelectedItems.count(index) != 0;
+}
+
+void FakeControls::SelectItem(int64_t id, int64_t index, bool selected) {
+  if (!Exists(id) || index < 0 || index >= ItemCount(id)) return;
+  if (selected) {
+    Items[id].SelectedItems.insert(index);
+  } else {
+    Items[id].SelectedItems.erase(index);
+  }
+}
+
 void FakeControls::Remove(int64_t id) {
   journal_.push_back("remove " + std::to_string(id));
   Items.erase(id);
@@ -122,13 +177,31 @@ void FakeControls::SetTooltip(int64_t id, const std::string& text) {
   if (Exists(id)) Items[id].Tooltip = text;
 }
 
-int64_t FakeControls::State(int64_t id) { return Exists(id) ? Items[id].State.value_or(0) : 0; }
-
-void FakeControls::SetState(int64_t id, int64_t state) {
-  if (Exists(id)) Items[id].State = state;
+int64_t FakeControls::State(int64_t id) {
+  if (!Exists(id)) return 0;
+  const Control& control = Items[id];
+  if (control.Kind == "kind5") return control.SelectedItems.empty() ? -1 : *control.SelectedItems.begin();
+  return control.State.value_or(0);
 }
 
-std::string FakeControls::Text(int64_t id) { return Exists(id) ? Items[id].Text : std::string(); }
+void FakeControls::SetState(int64_t id, int64_t state) {
+  if (!Exists(id)) return;
+  Items[id].State = state;
+  if (Items[id].Kind == "kind5") {
+    Items[id].SelectedItems.clear();
+    if (state >= 0 && state < ItemCount(id)) Items[id].SelectedItems.insert(state);
+  }
+}
+
+std::string FakeControls::Text(int64_t id) {
+  if (!Exists(id)) return {};
+  const Control& control = Items[id];
+  if (control.Kind == "kind4" || control.Kind == "kind5") {
+    const int64_t chosen = State(id);
+    return chosen >= 0 && chosen < ItemCount(id) ? control.ItemList[static_cast<size_t>(chosen)] : std::string();
+  }
+  return control.Text;
+}
 
 void FakeControls::SetText(int64_t id, const std::string& text) {
   if (Exists(id)) Items[id].Text = text;
@@ -152,6 +225,31 @@ void FakeControls::SetGeometry(int64_t id, const platform::Rect& r) {
 void FakeControls::ShowImage(int64_t canvasId, const platform::ImageHandle& image) {
   journal_.push_back("show " + std::to_string(canvasId));
   if (image) ++ImagesShown;
+}
+
+bool RecordingRaster::BeginDrawing(int32_t width, int32_t height) {
+  Calls.push_back("begin " + std::to_string(width) + "x" + std::to_string(height));
+  return !BeginFails;
+}
+
+void RecordingRaster::FillBox(int32_t x, int32_t y, int32_t w, int32_t h, int64_t rgba) {
+  Calls.push_back("box " + RectText({x, y, w, h}) + " " + std::to_string(rgba));
+}
+
+void RecordingRaster::DrawImage(const platform::ImageHandle& image, int32_t x, int32_t y) {
+  const auto* icon = dynamic_cast<const NamedIcon*>(image.get());
+  Calls.push_back("image " + std::to_string(x) + "," + std::to_string(y) + " " +
+                  (icon != nullptr ? "icon" + std::to_string(icon->Slot) : std::string("none")));
+}
+
+void RecordingRaster::DrawText(int32_t x, int32_t y, const std::string& text, int64_t) {
+  Calls.push_back("text " + std::to_string(x) + "," + std::to_string(y) + " " + text);
+}
+
+std::unique_ptr<platform::RasterCanvas> RecordingRasters::Create() {
+  auto canvas = std::make_unique<RecordingRaster>();
+  Made.push_back(canvas.get());
+  return canvas;
 }
 
 bool BlankCanvas::Resize(int32_t width, int32_t height) {

@@ -10,6 +10,8 @@
 
 #include "fakes/fake_platform.h"
 #include "platform/controls.h"
+#include "platform/questions.h"
+#include "platform/raster_canvas.h"
 #include "platform/system.h"
 #include "platform/vector_canvas.h"
 #include "platform/window.h"
@@ -90,16 +92,23 @@ class FakeControls : public platform::Controls {
     int64_t Parent = -1;
     platform::ImageHandle Image;
     std::vector<std::string> Tabs;
+    std::string Tab;  // the tab open when it was made, empty outside tabbed panels
+    int64_t InnerW = 0, InnerH = 0;
+    std::vector<std::string> ItemList;
+    std::set<int64_t> SelectedItems;
+    int FocusCount = 0;
   };
   struct Label {
     platform::Rect Geometry;
     std::string Text;
+    std::string Tab;
   };
   explicit FakeControls(Journal& journal) : journal_(journal) {}
   std::map<int64_t, Control> Items;
   std::vector<Label> Labels;
   std::set<int64_t> Failing;  // ids whose creation fails
   int ImagesShown = 0;
+  std::map<int64_t, int> Clears;  // ClearItems and SetItems calls by id
 
   bool CreateContainer(int64_t id, const platform::Rect& r) override;
   bool CreateTabbedPanel(int64_t id, const platform::Rect& r) override;
@@ -111,6 +120,8 @@ class FakeControls : public platform::Controls {
   bool CreateControl(int64_t id, platform::ControlKind kind, const platform::Rect& r, const std::string& text,
                      int64_t min, int64_t max, const platform::ImageHandle& image) override;
   bool CreateCanvas(int64_t id, const platform::Rect& r) override;
+  bool CreateListCanvas(int64_t id, const platform::Rect& r) override;
+  void SetInnerSize(int64_t id, int64_t innerW, int64_t innerH) override;
   bool Exists(int64_t id) override { return Items.count(id) != 0; }
   void Remove(int64_t id) override;
   void SetTooltip(int64_t id, const std::string& text) override;
@@ -118,22 +129,28 @@ class FakeControls : public platform::Controls {
   void SetState(int64_t id, int64_t state) override;
   std::string Text(int64_t id) override;
   void SetText(int64_t id, const std::string& text) override;
-  void ClearItems(int64_t) override {}
-  void AddItem(int64_t, const std::string&) override {}
-  int64_t ItemCount(int64_t) override { return 0; }
-  bool ItemSelected(int64_t, int64_t) override { return false; }
-  void SelectItem(int64_t, int64_t, bool) override {}
+  void ClearItems(int64_t id) override;
+  void AddItem(int64_t id, const std::string& text) override;
+  void SetItems(int64_t id, const std::vector<std::string>& items) override;
+  int64_t ItemCount(int64_t id) override;
+  bool ItemSelected(int64_t id, int64_t index) override;
+  void SelectItem(int64_t id, int64_t index, bool selected) override;
   void Enable(int64_t id, bool enabled) override;
   void Hide(int64_t id, bool hidden) override;
   platform::Rect Geometry(int64_t id) override;
   void SetGeometry(int64_t id, const platform::Rect& r) override;
-  void SetFocus(int64_t id) override { journal_.push_back("focus " + std::to_string(id)); }
+  void SetFocus(int64_t id) override {
+    journal_.push_back("focus " + std::to_string(id));
+    if (Exists(id)) ++Items[id].FocusCount;
+  }
   void ShowImage(int64_t canvasId, const platform::ImageHandle& image) override;
 
  private:
   bool Add(int64_t id, const std::string& kind, const platform::Rect& r);
+  std::string OpenTab() const;
   Journal& journal_;
   std::vector<int64_t> open_;
+  std::map<int64_t, std::string> openTab_;  // the last tab added to each tabbed panel
 };
 
 // Runs the queued events through the sink until Quit.
@@ -169,10 +186,32 @@ class FakeRandom : public platform::Random {
   Journal& journal_;
 };
 
+// Records every path it is asked to open and answers Opens.
 class FakeShell : public platform::Shell {
  public:
   std::vector<std::string> Opened;
-  void OpenDocument(const std::string& path) override { Opened.push_back(path); }
+  bool Opens = true;
+  bool OpenDocument(const std::string& path) override {
+    Opened.push_back(path);
+    return Opens;
+  }
+};
+
+// Answers the save question from a queue (cancel when it is empty) and journals each question.
+class FakeQuestions : public platform::Questions {
+ public:
+  explicit FakeQuestions(Journal& journal) : journal_(journal) {}
+  std::deque<platform::SaveChoice> Answers;
+  platform::SaveChoice AskToSave(const std::string& title, const std::string& text) override {
+    journal_.push_back("ask " + title + ": " + text);
+    if (Answers.empty()) return platform::SaveChoice::Cancel;
+    const platform::SaveChoice answer = Answers.front();
+    Answers.pop_front();
+    return answer;
+  }
+
+ private:
+  Journal& journal_;
 };
 
 // A canvas that draws nothing; its image is as large as the canvas.
@@ -220,6 +259,34 @@ class BlankCanvases : public platform::VectorCanvases {
     ++Made;
     return std::make_unique<BlankCanvas>(width, height);
   }
+};
+
+// A raster canvas that records what it draws, one entry a call: "begin 150x500",
+// "box 0,0,150,500 -10197916", "image 0,25 icon1", "text 25,29 Obj_0", "end"; an image is
+// named by the icon slot FakeIcons gave it.
+class RecordingRaster : public platform::RasterCanvas {
+ public:
+  std::vector<std::string> Calls;
+  bool BeginFails = false;
+  bool BeginDrawing(int32_t width, int32_t height) override;
+  void EndDrawing() override { Calls.push_back("end"); }
+  void FillBox(int32_t x, int32_t y, int32_t w, int32_t h, int64_t rgba) override;
+  void DrawImage(const platform::ImageHandle& image, int32_t x, int32_t y) override;
+  void DrawText(int32_t x, int32_t y, const std::string& text, int64_t rgba) override;
+  platform::ImageHandle DrawnImage() const override { return std::make_shared<FakeImage>(1, 1); }
+};
+
+class RecordingRasters : public platform::RasterCanvases {
+ public:
+  std::vector<RecordingRaster*> Made;
+  std::unique_ptr<platform::RasterCanvas> Create() override;
+};
+
+// Object icons that name their slot, for RecordingRaster's entries.
+class NamedIcon : public FakeImage {
+ public:
+  explicit NamedIcon(size_t slot) : FakeImage(20, 20), Slot(slot) {}
+  size_t Slot;
 };
 
 // Files that journal the options file's reads and writes.

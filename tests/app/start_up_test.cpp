@@ -168,8 +168,11 @@ TEST(StartUp, BuildsTheMenuTreeItsMarksFromTheOptionsAndTheShortcutsInOrder) {
   ASSERT_EQ(f.Menus.Entries.size(), MenuTree.size());
   EXPECT_EQ(f.Menus.Entries.front(), "title Files");
   EXPECT_EQ(f.Menus.Entries[1], "item 0 New document\tCtrl+N");
-  EXPECT_EQ(f.Menus.Entries[24], "item 13 Paste to shape ");
-  EXPECT_EQ(f.Menus.Entries[30], "item 23 Zoom +\tCtrl + ");
+  EXPECT_EQ(f.Menus.Entries[12], "title Edit");
+  EXPECT_EQ(f.Menus.Entries[13], "item 42 Undo\tCtrl+Z");
+  EXPECT_EQ(f.Menus.Entries[14], "item 43 Redo\tCtrl+Y");
+  EXPECT_EQ(f.Menus.Entries[26], "item 13 Paste to shape ");
+  EXPECT_EQ(f.Menus.Entries[32], "item 23 Zoom +\tCtrl + ");
   EXPECT_EQ(f.Menus.Entries.back(), "item 40 Help (rtf)");
   EXPECT_EQ(std::count(f.Menus.Entries.begin(), f.Menus.Entries.end(), "item 41"), 0);
 

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+
 #include "cli/cli.h"
 
 namespace fs = std::filesystem;
@@ -90,6 +92,30 @@ TEST_F(CliTest, FailuresNameTheFileAndWriteNothing) {
   EXPECT_FALSE(fs::exists(dir_ / "no-such-folder"));
 }
 
+TEST_F(CliTest, DamagedAndNonRegularInputsEndWithAMessageAndWriteNothing) {
+  const auto fifo = dir_ / "pipe.txt";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const auto damaged = Data / "six_huge_objects.txt";
+  struct Case {
+    std::string In, Says;
+  };
+  const std::vector<Case> cases = {
+      {fifo.string(), "it is not a regular file"},
+      {dir_.string(), "it is a folder"},
+      {damaged.string(), "the file is damaged"},
+  };
+  for (const auto& c : cases) {
+    for (const std::string command : {"resave", "info"}) {
+      std::vector<std::string> args = {command, c.In};
+      if (command == "resave") args.push_back((dir_ / "out.txt").string());
+      EXPECT_EQ(Run(args), 1) << c.In;
+      EXPECT_NE(err_.str().find(c.In), std::string::npos) << err_.str();
+      EXPECT_NE(err_.str().find(c.Says), std::string::npos) << err_.str();
+    }
+  }
+  EXPECT_FALSE(fs::exists(dir_ / "out.txt"));
+}
+
 struct PngHeader {
   uint32_t Width = 0, Height = 0;
   int ColorType = -1, Interlace = -1;
@@ -139,6 +165,19 @@ TEST_F(CliTest, ExportTakesTheCameraOfPreferencesInTheCurrentFolder) {
   const PngHeader header = ReadPngHeader(dir_ / "scene.png");
   EXPECT_EQ(header.Width, 60u);
   EXPECT_EQ(header.Height, 30u);
+}
+
+TEST_F(CliTest, ExportOfAnImageTooLargeFailsAndSaysWhy) {
+  const auto previous = fs::current_path();
+  fs::current_path(dir_);
+  { std::ofstream(dir_ / "Preferences.ini") << R"({"CameraW": 32767, "CameraH": 32767})"; }
+  const int code = Run({"export", (Data / "box.txt").string(), "scene.png", "--crop", "camera"});
+  fs::current_path(previous);
+  EXPECT_EQ(code, 1);
+  EXPECT_EQ(err_.str(),
+            "drawlet-cli: Error: Unable to export an image of 32767 x 32767 pixels: the largest export is 16384 pixels "
+            "on a side and 67108864 pixels in all.\n");
+  EXPECT_FALSE(fs::exists(dir_ / "scene.png"));
 }
 
 TEST_F(CliTest, ExportOfNothingDrawnSavesNothingAndSaysSo) {

@@ -236,6 +236,34 @@ TEST(LoadTest, DeletedOnlyShapeDoesNotComeBack) {
   EXPECT_EQ(f.Doc.Objects[1].Shapes[0].Name, "");
 }
 
+TEST(LoadTest, WhatCannotBeReadWholeLeavesTheDrawingAndSaysWhy) {
+  struct Case {
+    std::string Path;
+    std::string Text;
+  };
+  const std::vector<Case> cases = {
+      {"data/shapes", "Unable to load the file data/shapes: it is a folder."},
+      {"pipe.txt", "Unable to load the file pipe.txt: it is not a regular file."},
+      {"huge.txt", "Unable to load the file huge.txt: the file is damaged."},
+  };
+  for (const LoadMode mode : {LoadMode::Load, LoadMode::Merge, LoadMode::Insert}) {
+    for (const Case& c : cases) {
+      DrawingSession f;
+      f.Files.Specials.push_back("pipe.txt");
+      f.Files.Content["huge.txt"] = "obj,Big,0,0,0,0,0,0,0\r\nshape,1000000\r\n";
+      f.State.DocumentFile = "mine.txt";
+      const std::string before = WriteDocumentText(f.Doc);
+      EXPECT_FALSE(LoadDocument(f.S, mode, c.Path, true)) << c.Path;
+      EXPECT_EQ(WriteDocumentText(f.Doc), before) << c.Path;
+      EXPECT_EQ(f.State.DocumentFile, "mine.txt") << c.Path;
+      ASSERT_EQ(f.Messages.Boxes.size(), 1u) << c.Path;
+      EXPECT_EQ(f.Messages.Boxes[0].Title, "Error");
+      EXPECT_EQ(f.Messages.Boxes[0].Text, c.Text);
+      EXPECT_EQ(f.View.Count("title"), 0) << c.Path;
+    }
+  }
+}
+
 TEST(ShapeFiles, ListsTextFilesOnly) {
   FakeSession f;
   f.Files.Content["data/shapes/1-defaut.txt"] = "";

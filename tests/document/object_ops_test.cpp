@@ -54,7 +54,7 @@ TEST(StartUp, FirstBoxOverwritesThePlaceholderColour) {
   EXPECT_EQ(f.Doc.Objects[0].Shapes[0].Color, DefaultShapeColor);
 }
 
-TEST(NewDocumentTest, LeavesOneBareObjectAndKeepsTitleAndFile) {
+TEST(NewDocumentTest, LeavesOneBareObjectWithoutAFile) {
   FakeSession f;
   StartWithObjects(f, 3);
   testing::AddWith(f, ToolBox);
@@ -75,8 +75,10 @@ TEST(NewDocumentTest, LeavesOneBareObjectAndKeepsTitleAndFile) {
   EXPECT_EQ(f.State.CurrentShape, 0);
   EXPECT_EQ(f.State.CurrentFx, 0);
   EXPECT_EQ(f.State.CurrentPoint, 0);
-  EXPECT_EQ(f.State.DocumentFile, "plan");
-  EXPECT_EQ(f.View.Calls, (std::vector<std::string>{"objects", "shapes"}));
+  // The next save asks for a name instead of writing over "plan".
+  EXPECT_EQ(f.State.DocumentFile, "");
+  EXPECT_EQ(f.View.Title, "Drawlet 0.10");
+  EXPECT_EQ(f.View.Calls, (std::vector<std::string>{"title", "objects", "shapes"}));
 }
 
 TEST(AddObjectTest, AppendsTheNextNumberAndMakesItCurrent) {

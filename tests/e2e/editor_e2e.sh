@@ -71,7 +71,7 @@ autosaved() {
   [ -n "$file" ] && cmp -s "$file" "$docs/landscape.txt"
 }
 two_intervals_passed() { [ $((SECONDS - started)) -ge 3 ]; }
-poll 10 two_intervals_passed
+poll 10 two_intervals_passed || fail "the clock did not pass two autosave intervals"
 main=$(focus_editor)
 nudge_and_check() {
   xdotool mousemove --window "$main" 600 400 mousemove_relative 3 3 >/dev/null 2>&1

@@ -31,6 +31,7 @@ bool FakeFiles::HasFolder(const std::string& path) const {
 platform::PathKind FakeFiles::Kind(const std::string& path) {
   if (Content.count(path)) return platform::PathKind::File;
   if (HasFolder(path)) return platform::PathKind::Folder;
+  if (std::find(Specials.begin(), Specials.end(), path) != Specials.end()) return platform::PathKind::Other;
   return platform::PathKind::Missing;
 }
 
@@ -90,17 +91,18 @@ std::string FakeDialogs::SaveFile(const std::string& title, const std::string& d
   return p;
 }
 
-std::string FakeDialogs::Input(const std::string& title, const std::string& message, const std::string& defaultText) {
+std::optional<std::string> FakeDialogs::Input(const std::string& title, const std::string& message,
+                                              const std::string& defaultText) {
   Calls.push_back({"input", title, message, defaultText, ""});
-  if (Inputs.empty()) return {};
+  if (Inputs.empty()) return std::nullopt;
   auto t = Inputs.front();
   Inputs.pop_front();
   return t;
 }
 
-int64_t FakeDialogs::Color(int64_t) {
+std::optional<int64_t> FakeDialogs::Color(int64_t) {
   Calls.push_back({"color", "", "", "", ""});
-  if (Colors.empty()) return -1;
+  if (Colors.empty()) return std::nullopt;
   auto c = Colors.front();
   Colors.pop_front();
   return c;
@@ -115,6 +117,7 @@ std::optional<platform::FontChoice> FakeDialogs::Font(const platform::FontChoice
 }
 
 platform::ImageHandle FakeImages::Load(const std::string& path) {
+  ++Loads;
   const auto it = Sizes.find(path);
   if (it == Sizes.end()) return nullptr;
   return std::make_shared<FakeImage>(it->second.first, it->second.second);

@@ -23,6 +23,7 @@ class FakeFiles : public platform::Files {
   std::vector<std::string> Folders{"data", "data/shapes", "data/shapes/_autosave", "data/shapefx"};
   std::vector<std::string> Unwritable;  // paths whose writes fail
   std::vector<std::string> Unreadable;  // existing paths whose reads fail
+  std::vector<std::string> Specials;    // FIFOs, devices and the like
   int Writes = 0;
 
   std::string CurrentDirectory() override { return "/work"; }
@@ -42,7 +43,8 @@ class FakeDialogs : public platform::Dialogs {
     std::string Kind, Title, Message, Default, Filter;
   };
   std::deque<std::string> Paths;
-  std::deque<std::string> Inputs;
+  // An answer of nullopt is a cancel.
+  std::deque<std::optional<std::string>> Inputs;
   std::deque<int64_t> Colors;
   std::deque<platform::FontChoice> Fonts;
   std::vector<Call> Calls;
@@ -51,8 +53,9 @@ class FakeDialogs : public platform::Dialogs {
                        int filterIndex) override;
   std::string SaveFile(const std::string& title, const std::string& defaultFile, const std::string& filter,
                        int filterIndex) override;
-  std::string Input(const std::string& title, const std::string& message, const std::string& defaultText) override;
-  int64_t Color(int64_t initial) override;
+  std::optional<std::string> Input(const std::string& title, const std::string& message,
+                                   const std::string& defaultText) override;
+  std::optional<int64_t> Color(int64_t initial) override;
   std::optional<platform::FontChoice> Font(const platform::FontChoice& initial) override;
 };
 
@@ -106,6 +109,7 @@ class FakeImages : public platform::Images {
  public:
   std::map<std::string, std::pair<int32_t, int32_t>> Sizes;
   std::vector<std::string> Saved;
+  int Loads = 0;
   platform::ImageHandle Load(const std::string& path) override;
   platform::ImageHandle Copy(const platform::Image& source, int32_t x, int32_t y, int32_t w, int32_t h) override;
   bool SavePng(const platform::Image& image, const std::string& path) override;

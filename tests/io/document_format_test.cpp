@@ -113,7 +113,10 @@ Document ThreeObjects() {
 struct Loaded {
   ResetDrawing Drawing;
   fakes::FakeFonts Fonts;
-  explicit Loaded(std::string_view text) { ReadDocumentText(text, LoadMode::Load, Drawing.Doc, Drawing.State, Fonts); }
+  fakes::FakeImages Images;
+  explicit Loaded(std::string_view text) {
+    ReadDocumentText(text, LoadMode::Load, Drawing.Doc, Drawing.State, Fonts, Images);
+  }
   ObjectLayer& Object(size_t i) { return Drawing.Doc.Objects.at(i); }
 };
 
@@ -252,11 +255,12 @@ struct Edited {
   Document Doc = ThreeObjects();
   EditorState State;
   fakes::FakeFonts Fonts;
+  fakes::FakeImages Images;
   Edited() {
     Doc.Objects.pop_back();
     State.HasShapes = 1;
   }
-  void Read(std::string_view text, LoadMode mode) { ReadDocumentText(text, mode, Doc, State, Fonts); }
+  void Read(std::string_view text, LoadMode mode) { ReadDocumentText(text, mode, Doc, State, Fonts, Images); }
 };
 
 constexpr std::string_view TwoObjects =
@@ -304,7 +308,7 @@ TEST(DocumentMerge, AHeaderPutsShapesAfterTheCurrentObjectsAndNewObjectsStartAtZ
   EXPECT_EQ(edited.Doc.Objects[3].Shapes[0].Name, "B");
 }
 
-TEST(DocumentInsert, IgnoresObjectLinesAndUsesTheFileIndicesWithoutAHeader) {
+TEST(DocumentInsert, IgnoresObjectLinesAndAddsAfterTheShapesWithoutAHeader) {
   Edited edited;
   edited.State.CurrentObject = 0;
   edited.Read(TwoObjects, LoadMode::Insert);
@@ -312,9 +316,12 @@ TEST(DocumentInsert, IgnoresObjectLinesAndUsesTheFileIndicesWithoutAHeader) {
   const ObjectLayer& current = edited.Doc.Objects[0];
   EXPECT_EQ(current.Name, "Ground");
   EXPECT_EQ(edited.State.CurrentObject, 0);
-  ASSERT_EQ(current.Shapes.size(), 2u);
-  EXPECT_EQ(current.Shapes[0].Name, "B");
+  // A saved document has no header; its shapes still go after the object's own.
+  // Both objects' shape 0 land on the same slot after them, the later line last.
+  ASSERT_EQ(current.Shapes.size(), 3u);
+  EXPECT_EQ(current.Shapes[0].Name, "Line_0");
   EXPECT_EQ(current.Shapes[1].Name, "Curve_1");
+  EXPECT_EQ(current.Shapes[2].Name, "B");
 }
 
 TEST(DocumentInsert, AHeaderPutsShapesAfterTheExistingOnes) {
@@ -341,6 +348,71 @@ TEST(DocumentInsert, AHeaderIntoAnEmptyObjectFillsItsPlaceholder) {
   ASSERT_EQ(current.Shapes.size(), 1u);
   EXPECT_EQ(current.Shapes[0].Name, "Star");
   EXPECT_EQ(current.HasShape, 1);
+}
+
+TEST(DocumentRoundTrip, AShapeOffsetIsWrittenIntoItsPointsAndTheRecordKeepsIt) {
+  Document doc = ThreeObjects();
+  Shape& line = doc.Objects[0].Shapes[0];
+  line.X = 30;
+  line.Y = -5;
+  const std::vector<ShapePoint> points = line.Points;
+  const std::string text = WriteDocumentText(doc);
+  EXPECT_EQ(line.X, 30);
+  ASSERT_EQ(line.Points.size(), points.size());
+  EXPECT_EQ(line.Points[0].X, points[0].X);
+
+  Loaded loaded(text);
+  const Shape& read = loaded.Object(0).Shapes.at(0);
+  EXPECT_EQ(read.X, 0);
+  EXPECT_EQ(read.Y, 0);
+  ASSERT_EQ(read.Points.size(), points.size());
+  for (size_t p = 0; p < points.size(); ++p) {
+    EXPECT_EQ(read.Points[p].X, points[p].X + 30) << p;
+    EXPECT_EQ(read.Points[p].Y, points[p].Y - 5) << p;
+  }
+  // The other shapes, without an offset, are written as before.
+  line.X = 0;
+  line.Y = 0;
+  const std::string plain = WriteDocumentText(doc);
+  EXPECT_EQ(plain.substr(plain.find("shape,1,")), text.substr(text.find("shape,1,")));
+}
+
+TEST(DocumentRoundTrip, AnImageShapeKeepsItsFile) {
+  Document doc;
+  doc.Objects[0].HasShape = 1;
+  Shape& image = doc.Objects[0].Shapes[0];
+  image.Type = TypeImage;
+  image.Name = "cat";
+  image.W = 64;
+  image.H = 32;
+  image.Alpha = 255;
+  image.LineWidth = 10;
+  image.LineHeight = 5;
+  image.LineDist = 5;
+  image.ImageFile = "data/pics, old/cat.png";
+  const std::string text = WriteDocumentText(doc);
+  EXPECT_NE(text.find(",6,64,32,data/pics\xE2\x80\x9A old/cat.png,\r\n"), std::string::npos) << text;
+
+  Loaded loaded(text);
+  const Shape& read = loaded.Object(0).Shapes.at(0);
+  EXPECT_EQ(read.ImageFile, "data/pics, old/cat.png");
+  EXPECT_EQ(read.Image, nullptr);
+  EXPECT_EQ(WriteDocumentText(loaded.Drawing.Doc), text);
+
+  ResetDrawing drawing;
+  fakes::FakeFonts fonts;
+  fakes::FakeImages images;
+  images.Sizes["data/pics, old/cat.png"] = {64, 32};
+  ReadDocumentText(text + text.substr(text.find("shape,")), LoadMode::Load, drawing.Doc, drawing.State, fonts,
+                   images);
+  ASSERT_NE(drawing.Doc.Objects[0].Shapes[0].Image, nullptr);
+  EXPECT_EQ(drawing.Doc.Objects[0].Shapes[0].Image->Width(), 64);
+  EXPECT_EQ(images.Loads, 1);
+
+  // An older line without the field reads as before.
+  Loaded older("obj,O,0,0,0,0,0,0,0\r\nshape,0,0,cat,255,0,10,5,5,6,64,32,\r\npt,0,1,1,\r\n");
+  EXPECT_EQ(older.Object(0).Shapes.at(0).ImageFile, "");
+  EXPECT_EQ(older.Object(0).Shapes.at(0).W, 64);
 }
 
 }  // namespace

@@ -158,6 +158,58 @@ TEST(OptionsFile, MembersConvertToTheFieldWidths) {
   }
 }
 
+TEST(OptionsFile, IntegersBeyond64BitsKeepTheirLow64Bits) {
+  struct Case {
+    std::string Literal;
+    int64_t Low64;
+  };
+  const std::string manyZeros(398, '0');
+  const std::vector<Case> cases = {
+      {"18446744073709551616", 0},
+      {"18446744073709551716", 100},
+      {"-18446744073709551616", 0},
+      {"-18446744073709551716", -100},
+      {"-9223372036854775809", 9223372036854775807},
+      {"36893488147419103332", 100},
+      {"10000000000000000000000000000000000000007", -5047021154770878457},
+      {"-10000000000000000000000000000000000000007", 5047021154770878457},
+      {"12345678901234567890123456789", 5097733592125636885},
+      {"1" + manyZeros + "100", 100},
+      {std::string(500, '9'), -1},
+  };
+  for (const Case& c : cases) {
+    const std::string text = R"({"WinState": )" + c.Literal + R"(, "camerAW": )" + c.Literal + R"(, "Zoom": 7})";
+    const sVdOptions options = LoadFrom(text);
+    EXPECT_EQ(options.WinState, c.Low64) << c.Literal;
+    EXPECT_EQ(options.CameraW, WrapI16(c.Low64)) << c.Literal;
+    EXPECT_EQ(options.Zoom, 7) << c.Literal;
+  }
+}
+
+TEST(OptionsFile, OnlyWholeIntegerLiteralsAreReadFromTheirDigits) {
+  const std::string big = "18446744073709551716";
+  struct Case {
+    std::string Text;
+    int64_t WinState;
+  };
+  const std::vector<Case> cases = {
+      {R"({"Win\\": 1, "WinState": )" + big + "}", 100},
+      {R"({"a\"b": 1, "WinState": )" + big + "}", 100},
+      {R"({"WinState": ")" + big + R"("})", 0},
+      {R"({"WinState": 0.)" + big + "e2}", 18},
+      {R"({"WinState": )" + big + ".0}", 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(LoadFrom(c.Text).WinState, c.WinState) << c.Text;
+  }
+  const std::vector<std::string> unparsable = {R"({"WinW": 0)" + big + "}", R"({"WinW": 1e)" + big + "}",
+                                               R"({"WinW": -)" + big + ".}", R"({"WinW": -})"};
+  for (const std::string& text : unparsable) {
+    sVdOptions options = MendedZeros();
+    EXPECT_FALSE(OptionsFromText(text, options)) << text;
+  }
+}
+
 TEST(OptionsFile, SavedRecordReadsBackUnchanged) {
   sVdOptions saved = Defaults();
   saved.WinW = -3;

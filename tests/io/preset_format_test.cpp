@@ -50,7 +50,8 @@ TEST(PresetWriter, KeepsCommasAndLineBreaksOfTheNameInOneField) {
 TEST(PresetWriter, TheDocumentReaderTakesItsEffectLineAsAnInactiveEffect) {
   testing::ResetDrawing drawing;
   fakes::FakeFonts fonts;
-  ReadDocumentText(WritePresetText("p", 1, MarkedFx()), LoadMode::Load, drawing.Doc, drawing.State, fonts);
+  fakes::FakeImages images;
+  ReadDocumentText(WritePresetText("p", 1, MarkedFx()), LoadMode::Load, drawing.Doc, drawing.State, fonts, images);
   const Shape& shape = drawing.Doc.Objects.at(0).Shapes.at(0);
   ASSERT_EQ(shape.Fx.size(), 2u);
   ShapeFx expected = MarkedFx();
@@ -60,6 +61,35 @@ TEST(PresetWriter, TheDocumentReaderTakesItsEffectLineAsAnInactiveEffect) {
   EXPECT_EQ(WritePresetText("p", 1, read), WritePresetText("p", 1, expected));
   EXPECT_EQ(read.Name, "fx_1");
   EXPECT_EQ(read.Active, 0);
+}
+
+TEST(PresetReader, ReadsBackWhatTheWriterWroteExceptActive) {
+  ShapeFx expected = MarkedFx();
+  expected.Name = "p";
+  expected.Active = 0;
+  for (const bool plainLineFeeds : {false, true}) {
+    std::string text = WritePresetText("p", 3, MarkedFx());
+    if (plainLineFeeds) std::erase(text, '\r');
+    const std::optional<ShapeFx> read = ReadPresetText(text);
+    ASSERT_TRUE(read.has_value()) << (plainLineFeeds ? "LF" : "CR LF");
+    EXPECT_EQ(read->Name, "p");
+    EXPECT_EQ(WritePresetText("p", 3, *read), WritePresetText("p", 3, expected));
+    EXPECT_EQ(read->Active, 0);
+  }
+}
+
+TEST(PresetReader, FindsNothingWithoutBothLines) {
+  struct Case {
+    const char* what;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"empty file", ""},
+      {"header only", "gen,p,0.10,\r\n"},
+      {"effect without header", "shapefx,0,0,0,-16746241,255,0,0,10,5,5,100,0,0\r\n"},
+      {"a document", "obj,0,Obj_0,0,255,0,0,0,0,0,0\r\n"},
+  };
+  for (const Case& c : cases) EXPECT_FALSE(ReadPresetText(c.text).has_value()) << c.what;
 }
 
 }  // namespace

@@ -18,12 +18,13 @@ using testing::ResetDrawing;
 struct Base {
   ResetDrawing Drawing;
   fakes::FakeFonts Fonts;
+  fakes::FakeImages Images;
   Base() {
-    ReadDocumentText(ReadFixture("worked_example.txt"), LoadMode::Load, Drawing.Doc, Drawing.State, Fonts);
+    ReadDocumentText(ReadFixture("worked_example.txt"), LoadMode::Load, Drawing.Doc, Drawing.State, Fonts, Images);
     Drawing.State.HasShapes = 1;
   }
   void Read(std::string_view text, LoadMode mode) {
-    ReadDocumentText(text, mode, Drawing.Doc, Drawing.State, Fonts);
+    ReadDocumentText(text, mode, Drawing.Doc, Drawing.State, Fonts, Images);
   }
   std::string Written() const { return WriteDocumentText(Drawing.Doc); }
 };

@@ -115,7 +115,8 @@ TEST(ReaderLeniency, ReadsEachFieldTextAsItsValue) {
   for (const Case& c : Cases()) {
     testing::ResetDrawing drawing;
     fakes::FakeFonts fonts;
-    ReadDocumentText(c.text, LoadMode::Load, drawing.Doc, drawing.State, fonts);
+    fakes::FakeImages images;
+    ReadDocumentText(c.text, LoadMode::Load, drawing.Doc, drawing.State, fonts, images);
     EXPECT_EQ(c.read(drawing.Doc), c.expected) << c.what << ": " << c.text;
   }
 }

@@ -221,6 +221,85 @@ TEST(ExportImage, CameraModeSavesAnEmptyDrawingTransparent) {
   EXPECT_TRUE(e.Messages.Boxes.empty());
 }
 
+TEST(ExportImage, AnImageTooLargeOrNotMadeIsAnError) {
+  struct Case {
+    std::string Name;
+    std::function<void(Export&)> Setup;
+    size_t Canvases;
+    std::string Message;
+  };
+  const std::vector<Case> cases = {
+      {"a camera of 32767 x 32767",
+       [](Export& e) {
+         e.Options.CameraW = 32767;
+         e.Options.CameraH = 32767;
+       },
+       0,
+       "Unable to export an image of 32767 x 32767 pixels: the largest export is 16384 pixels on a side and "
+       "67108864 pixels in all."},
+      {"a camera far from the origin",
+       [](Export& e) {
+         e.Options.CameraX = 20000;
+         e.Options.CameraW = 100;
+       },
+       0,
+       "Unable to export an image of 20100 x 768 pixels: the largest export is 16384 pixels on a side and "
+       "67108864 pixels in all."},
+      {"too many pixels in all",
+       [](Export& e) {
+         e.Options.CameraW = 16000;
+         e.Options.CameraH = 8000;
+       },
+       0,
+       "Unable to export an image of 16000 x 8000 pixels: the largest export is 16384 pixels on a side and "
+       "67108864 pixels in all."},
+      {"the image cannot be made", [](Export& e) { e.Canvases.Fails = true; }, 1,
+       "Unable to export an image of 1024 x 768 pixels: there is not enough memory."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    for (const ExportMode mode : {ExportDrawn, ExportCamera}) {
+      Export e;
+      e.State.ViewOffsetX = 12;
+      c.Setup(e);
+      e.Run(mode, "out", 800, 600);
+      EXPECT_EQ(e.Canvases.Sizes.size(), c.Canvases);
+      EXPECT_TRUE(e.Images.Saved.empty());
+      ASSERT_EQ(e.Messages.Boxes.size(), 1u);
+      EXPECT_EQ(e.Messages.Boxes[0].Title, "Error");
+      EXPECT_EQ(e.Messages.Boxes[0].Text, c.Message);
+      EXPECT_EQ(e.Messages.Boxes[0].Icon, platform::MessageIcon::Error);
+      EXPECT_EQ(e.State.ViewOffsetX, 12);
+    }
+  }
+}
+
+TEST(ExportImage, ACutThatCannotBeMadeIsAnError) {
+  const std::vector<std::pair<ExportMode, std::string>> cases = {
+      {ExportDrawn, "Unable to export an image of 40 x 20 pixels: there is not enough memory."},
+      {ExportCamera, "Unable to export an image of 1024 x 768 pixels: there is not enough memory."},
+  };
+  for (const auto& [mode, message] : cases) {
+    Export e;
+    e.Images.CopyFails = true;
+    e.Run(mode);
+    EXPECT_TRUE(e.Images.Saved.empty());
+    ASSERT_EQ(e.Messages.Boxes.size(), 1u) << "mode " << int{mode};
+    EXPECT_EQ(e.Messages.Boxes[0].Title, "Error");
+    EXPECT_EQ(e.Messages.Boxes[0].Text, message);
+  }
+}
+
+TEST(ExportImage, TheLargestImageIsExported) {
+  Export e;
+  e.Options.CameraW = 16384;
+  e.Options.CameraH = 4096;
+  e.Run(ExportDrawn);
+  EXPECT_EQ(e.Canvases.Sizes, (std::vector<std::pair<int32_t, int32_t>>{{16384, 4096}}));
+  EXPECT_TRUE(e.Messages.Boxes.empty());
+  EXPECT_EQ(e.Images.Saved.size(), 1u);
+}
+
 TEST(ExportImage, FailuresEndQuietlyExceptTheSave) {
   struct Case {
     std::string Name;
@@ -231,7 +310,6 @@ TEST(ExportImage, FailuresEndQuietlyExceptTheSave) {
   };
   const std::vector<Case> cases = {
       {"a cancelled dialog", [](Export&) {}, "", 0, {}},
-      {"the image cannot be made", [](Export& e) { e.Canvases.Fails = true; }, "out", 1, {}},
       {"the camera has no width", [](Export& e) { e.Options.CameraW = 0; }, "out", 1, {}},
       {"the file cannot be written", [](Export& e) { e.Images.SaveFails = true; }, "out", 1,
        {"Save image|Cannot save image: out.png"}},

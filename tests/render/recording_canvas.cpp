@@ -294,7 +294,7 @@ std::shared_ptr<AlphaRaster> CopyAlpha(const platform::Image& source, int32_t x,
 
 platform::ImageHandle RecordingImages::Copy(const platform::Image& source, int32_t x, int32_t y, int32_t w, int32_t h) {
   Cuts.push_back({x, y, w, h});
-  if (w <= 0 || h <= 0 || x >= source.Width() || y >= source.Height() || x + w <= 0 || y + h <= 0) return nullptr;
+  if (CopyFails || w <= 0 || h <= 0 || x >= source.Width() || y >= source.Height() || x + w <= 0 || y + h <= 0) return nullptr;
   return std::make_shared<RasterImage>(CopyAlpha(source, x, y, w, h));
 }
 

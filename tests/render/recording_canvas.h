@@ -127,6 +127,7 @@ class RecordingImages : public platform::Images {
     std::shared_ptr<const AlphaRaster> Pixels;
   };
   bool SaveFails = false;
+  bool CopyFails = false;  // as when there is no memory for the copy
   std::vector<Cut> Cuts;
   std::vector<SavedPng> Saved;
 

@@ -16,6 +16,7 @@
 #include "io/document_format.h"
 #include "io/options.h"
 #include "platform/cairo/cairo_canvas.h"
+#include "platform/cairo/cairo_images.h"
 #include "platform/cairo/pango_fonts.h"
 #include "platform/cairo/pixels.h"
 #include "render/scene.h"
@@ -70,6 +71,7 @@ struct CairoScene {
   EditorState State;
   sVdOptions Options;
   platform::PangoFonts Fonts;
+  platform::CairoImages Images;
   NullView View;
   std::unique_ptr<platform::VectorCanvas> Canvas;
 
@@ -89,7 +91,7 @@ struct CairoScene {
     ASSERT_TRUE(file) << fixture;
     std::ostringstream text;
     text << file.rdbuf();
-    ReadDocumentText(text.str(), LoadMode::Load, Doc, State, Fonts);
+    ReadDocumentText(text.str(), LoadMode::Load, Doc, State, Fonts, Images);
     State.HasShapes = 1;
     State.CurrentShape = -1;
   }

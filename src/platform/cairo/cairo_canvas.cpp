@@ -4,9 +4,13 @@
 #include <glib.h>
 #include <pango/pangocairo.h>
 
+#include <algorithm>
+#include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "platform/cairo/cairo_image.h"
+#include "platform/cairo/far_path.h"
 #include "platform/cairo/pango_face.h"
 
 namespace drawlet::platform {
@@ -32,6 +36,54 @@ cairo_surface_t* MakeSurface(int32_t width, int32_t height, int64_t background) 
   cairo_destroy(cr);
   cairo_surface_flush(surface);
   return surface;
+}
+
+// Text is laid out at this em size and scaled to the size asked for, so pango loads one font
+// per face and style instead of one for every size and zoom. Without hinting and glyph rounding
+// outlines and metrics scale linearly.
+constexpr double LayoutEm = 256;
+
+// Receives clipped figures in device pixels while the transform is the identity.
+class CairoSink final : public PathSink {
+ public:
+  explicit CairoSink(cairo_t* cr) : cr_(cr) {}
+  void MoveTo(DevicePoint p) override { cairo_move_to(cr_, p.X, p.Y); }
+  void LineTo(DevicePoint p) override { cairo_line_to(cr_, p.X, p.Y); }
+  void CurveTo(DevicePoint c1, DevicePoint c2, DevicePoint end) override {
+    cairo_curve_to(cr_, c1.X, c1.Y, c2.X, c2.Y, end.X, end.Y);
+  }
+  void Close() override { cairo_close_path(cr_); }
+
+ private:
+  cairo_t* cr_;
+};
+
+// The figures of a cairo path in device pixels, each point mapped by map.
+template <typename Map>
+std::vector<FarFigure> FiguresOf(const cairo_path_t* path, Map map) {
+  std::vector<FarFigure> figures;
+  for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
+    const cairo_path_data_t* d = &path->data[i];
+    switch (d->header.type) {
+      case CAIRO_PATH_MOVE_TO:
+        figures.push_back({});
+        figures.back().Start = map(d[1].point.x, d[1].point.y);
+        break;
+      case CAIRO_PATH_LINE_TO:
+        if (!figures.empty()) figures.back().LineTo(map(d[1].point.x, d[1].point.y));
+        break;
+      case CAIRO_PATH_CURVE_TO:
+        if (!figures.empty()) {
+          figures.back().CurveTo(map(d[1].point.x, d[1].point.y), map(d[2].point.x, d[2].point.y),
+                                 map(d[3].point.x, d[3].point.y));
+        }
+        break;
+      case CAIRO_PATH_CLOSE_PATH:
+        if (!figures.empty()) figures.back().Closed = true;
+        break;
+    }
+  }
+  return figures;
 }
 
 // Text metrics must scale linearly with the zoom, so hinting and glyph rounding are off.
@@ -82,7 +134,8 @@ class CairoCanvas final : public VectorCanvas {
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
     collapsed_ = false;
     hasFont_ = false;
-    cairo_move_to(cr_, 0, 0);
+    sx_ = sy_ = 1;
+    ConsumePath();
     return true;
   }
 
@@ -90,6 +143,7 @@ class CairoCanvas final : public VectorCanvas {
 
   void ResetTransform() override {
     cairo_identity_matrix(cr_);
+    sx_ = sy_ = 1;
     collapsed_ = false;
   }
 
@@ -101,25 +155,76 @@ class CairoCanvas final : public VectorCanvas {
       return;
     }
     cairo_scale(cr_, sx, sy);
+    sx_ *= sx;
+    sy_ *= sy;
   }
 
-  void MoveTo(double x, double y) override { cairo_move_to(cr_, x, y); }
-  void LineTo(double x, double y) override { cairo_line_to(cr_, x, y); }
+  // Geometry goes straight to cairo while it stays near the origin; a figure that reaches
+  // farther is kept in double precision and clipped when it is painted or tested.
+  void MoveTo(double x, double y) override {
+    EndFarFigure();
+    if (IsNear(x * sx_, y * sy_)) {
+      cairo_move_to(cr_, x, y);
+    } else {
+      StartFarFigure(Device(x, y));
+    }
+  }
+
+  void LineTo(double x, double y) override {
+    if (!farFigure_ && !IsNear(x * sx_, y * sy_)) TakeFigureFromCairo();
+    if (farFigure_) {
+      figure_.LineTo(Device(x, y));
+    } else {
+      cairo_line_to(cr_, x, y);
+    }
+  }
 
   void CurveTo(double c1x, double c1y, double c2x, double c2y, double x, double y) override {
-    cairo_curve_to(cr_, c1x, c1y, c2x, c2y, x, y);
+    if (!farFigure_ && !(IsNear(c1x * sx_, c1y * sy_) && IsNear(c2x * sx_, c2y * sy_) && IsNear(x * sx_, y * sy_))) {
+      TakeFigureFromCairo();
+    }
+    if (farFigure_) {
+      figure_.CurveTo(Device(c1x, c1y), Device(c2x, c2y), Device(x, y));
+    } else {
+      cairo_curve_to(cr_, c1x, c1y, c2x, c2y, x, y);
+    }
   }
 
   void CurveToRelative(double dc1x, double dc1y, double dc2x, double dc2y, double dx, double dy) override {
-    cairo_rel_curve_to(cr_, dc1x, dc1y, dc2x, dc2y, dx, dy);
+    double x = 0, y = 0;
+    CurrentPoint(x, y);
+    if (farFigure_ || !(IsNear((x + dc1x) * sx_, (y + dc1y) * sy_) && IsNear((x + dc2x) * sx_, (y + dc2y) * sy_) &&
+                        IsNear((x + dx) * sx_, (y + dy) * sy_))) {
+      CurveTo(x + dc1x, y + dc1y, x + dc2x, y + dc2y, x + dx, y + dy);
+    } else {
+      cairo_rel_curve_to(cr_, dc1x, dc1y, dc2x, dc2y, dx, dy);
+    }
   }
 
-  void AddBox(double x, double y, double w, double h) override { cairo_rectangle(cr_, x, y, w, h); }
+  void AddBox(double x, double y, double w, double h) override {
+    EndFarFigure();
+    if (IsNear(x * sx_, y * sy_) && IsNear((x + w) * sx_, (y + h) * sy_)) {
+      cairo_rectangle(cr_, x, y, w, h);
+      return;
+    }
+    StartFarFigure(Device(x, y));
+    figure_.LineTo(Device(x + w, y));
+    figure_.LineTo(Device(x + w, y + h));
+    figure_.LineTo(Device(x, y + h));
+    figure_.Closed = true;
+    MoveTo(x, y);
+  }
 
   void AddEllipse(double cx, double cy, double rx, double ry) override {
     if (rx == 0 || ry == 0) {
-      cairo_move_to(cr_, cx, cy);
-      cairo_line_to(cr_, cx, cy);
+      MoveTo(cx, cy);
+      LineTo(cx, cy);
+      return;
+    }
+    EndFarFigure();
+    if (!IsNear((cx - rx) * sx_, (cy - ry) * sy_) || !IsNear((cx + rx) * sx_, (cy + ry) * sy_)) {
+      farFigures_.push_back(EllipseFigure(Device(cx, cy), rx * sx_, ry * sy_));
+      MoveTo(cx, cy);
       return;
     }
     cairo_save(cr_);
@@ -136,7 +241,7 @@ class CairoCanvas final : public VectorCanvas {
 
   void AddCircleRelative(double dx, double dy, double r) override {
     double x = 0, y = 0;
-    cairo_get_current_point(cr_, &x, &y);
+    CurrentPoint(x, y);
     AddEllipse(x + dx, y + dy, r, r);
   }
 
@@ -144,8 +249,11 @@ class CairoCanvas final : public VectorCanvas {
     const auto* face = dynamic_cast<const PangoFace*>(font.get());
     hasFont_ = face != nullptr && emSize > 0;
     if (!hasFont_) return;
+    textScale_ = emSize / LayoutEm;
+    if (face == layoutFace_.get()) return;
+    layoutFace_ = std::static_pointer_cast<const PangoFace>(font);
     PangoFontDescription* description = pango_font_description_copy(face->Description());
-    pango_font_description_set_absolute_size(description, emSize * PANGO_SCALE);
+    pango_font_description_set_absolute_size(description, LayoutEm * PANGO_SCALE);
     pango_layout_set_font_description(layout_, description);
     pango_font_description_free(description);
     PangoAttrList* decorations = pango_attr_list_new();
@@ -157,12 +265,23 @@ class CairoCanvas final : public VectorCanvas {
 
   void AddText(const std::string& text) override {
     if (!hasFont_ || text.empty()) return;
-    PrepareLayout(text);
     double x = 0, y = 0;
-    cairo_get_current_point(cr_, &x, &y);
-    pango_cairo_layout_path(cr_, layout_);
+    CurrentPoint(x, y);
+    EndFarFigure();
+    PrepareLayout(text);
+    const DeviceBox box = TextBox(x, y);
+    if (IsNear(box.Left, box.Top) && IsNear(box.Right, box.Bottom)) {
+      cairo_save(cr_);
+      cairo_translate(cr_, x, y);
+      cairo_scale(cr_, textScale_, textScale_);
+      cairo_move_to(cr_, 0, 0);
+      pango_cairo_layout_path(cr_, layout_);
+      cairo_restore(cr_);
+    } else if (ClipBox().Meets(box)) {
+      AddFarText(Device(x, y));
+    }
     // pango does not promise where it leaves the current point.
-    cairo_move_to(cr_, x, y);
+    MoveTo(x, y);
   }
 
   double MeasureTextWidth(const std::string& text) override { return ToUnits(MeasureText(text).width); }
@@ -171,7 +290,10 @@ class CairoCanvas final : public VectorCanvas {
   void SetColor(int64_t rgba) override { SetSource(cr_, rgba); }
 
   void Fill() override {
-    if (!collapsed_) cairo_fill(cr_);
+    if (!collapsed_) {
+      EmitFarFigures(ClipBox(), true);
+      cairo_fill(cr_);
+    }
     ConsumePath();
   }
 
@@ -193,24 +315,52 @@ class CairoCanvas final : public VectorCanvas {
     const auto* picture = dynamic_cast<const CairoImage*>(image.get());
     if (picture != nullptr && !collapsed_ && opacity > 0) {
       double x = 0, y = 0;
-      cairo_get_current_point(cr_, &x, &y);
-      cairo_new_path(cr_);
-      cairo_save(cr_);
-      cairo_translate(cr_, x, y);
-      if (width > 0 && height > 0) cairo_scale(cr_, width / picture->Width(), height / picture->Height());
-      // Padding and a clip to the image's own box keep the edges of a scaled image crisp
-      // instead of fading into the transparency around it.
-      cairo_set_source_surface(cr_, picture->Surface(), 0, 0);
-      cairo_pattern_set_extend(cairo_get_source(cr_), CAIRO_EXTEND_PAD);
-      cairo_rectangle(cr_, 0, 0, picture->Width(), picture->Height());
-      cairo_clip(cr_);
-      cairo_paint_with_alpha(cr_, opacity / 255.0);
-      cairo_restore(cr_);
+      CurrentPoint(x, y);
+      ClearPath();
+      const bool scaled = width > 0 && height > 0;
+      const double w = scaled ? width : picture->Width(), h = scaled ? height : picture->Height();
+      const DeviceBox box = BoxBetween(Device(x, y), Device(x + w, y + h));
+      const DeviceBox surface{0, 0, static_cast<double>(Width()), static_cast<double>(Height())};
+      if (surface.Meets(box)) {
+        cairo_save(cr_);
+        // The image's own box as the clip, in device pixels and cut to the target, so an image
+        // reaching far out is clipped where it is.
+        const DeviceBox clip{std::max(box.Left, surface.Left), std::max(box.Top, surface.Top),
+                             std::min(box.Right, surface.Right), std::min(box.Bottom, surface.Bottom)};
+        cairo_identity_matrix(cr_);
+        cairo_rectangle(cr_, clip.Left, clip.Top, clip.Right - clip.Left, clip.Bottom - clip.Top);
+        cairo_clip(cr_);
+        cairo_scale(cr_, sx_, sy_);
+        cairo_translate(cr_, x, y);
+        if (scaled) cairo_scale(cr_, width / picture->Width(), height / picture->Height());
+        // Padding keeps the edges of a scaled image crisp instead of fading into the
+        // transparency around it.
+        cairo_set_source_surface(cr_, picture->Surface(), 0, 0);
+        cairo_pattern_set_extend(cairo_get_source(cr_), CAIRO_EXTEND_PAD);
+        cairo_paint_with_alpha(cr_, opacity / 255.0);
+        cairo_restore(cr_);
+      }
     }
     ConsumePath();
   }
 
-  bool ContainsPoint(double x, double y) override { return !collapsed_ && cairo_in_fill(cr_, x, y); }
+  bool ContainsPoint(double x, double y) override {
+    if (collapsed_) return false;
+    if (!farFigure_ && farFigures_.empty()) return cairo_in_fill(cr_, x, y);
+    const DevicePoint q = Device(x, y);
+    if (!IsNear(q.X, q.Y)) return false;
+    // The figures clipped to a box that holds the point, tested, and the path put back as it was.
+    DeviceBox box = ClipBox();
+    box = {std::min(box.Left, q.X - 1), std::min(box.Top, q.Y - 1), std::max(box.Right, q.X + 1),
+           std::max(box.Bottom, q.Y + 1)};
+    cairo_path_t* kept = cairo_copy_path(cr_);
+    EmitFarFigures(box, true);
+    const bool inside = cairo_in_fill(cr_, x, y);
+    cairo_new_path(cr_);
+    cairo_append_path(cr_, kept);
+    cairo_path_destroy(kept);
+    return inside;
+  }
 
   ImageHandle DrawnImage() const override {
     return std::make_shared<CairoImage>(cairo_surface_reference(surface_));
@@ -222,14 +372,95 @@ class CairoCanvas final : public VectorCanvas {
   }
 
  private:
-  void ConsumePath() {
+  DevicePoint Device(double x, double y) const { return {x * sx_, y * sy_}; }
+
+  static DeviceBox BoxBetween(DevicePoint a, DevicePoint b) {
+    return {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)};
+  }
+
+  // The target with a margin wide enough for any stroke that could reach into it.
+  DeviceBox ClipBox() const {
+    return {-ClipMargin, -ClipMargin, Width() + ClipMargin, Height() + ClipMargin};
+  }
+
+  void CurrentPoint(double& x, double& y) const {
+    if (farFigure_) {
+      const DevicePoint last = figure_.Last();
+      x = last.X / sx_;
+      y = last.Y / sy_;
+    } else {
+      cairo_get_current_point(cr_, &x, &y);
+    }
+  }
+
+  void StartFarFigure(DevicePoint start) {
+    figure_ = {};
+    figure_.Start = start;
+    farFigure_ = true;
+  }
+
+  void EndFarFigure() {
+    if (!farFigure_) return;
+    if (!figure_.Segments.empty()) farFigures_.push_back(std::move(figure_));
+    figure_ = {};
+    farFigure_ = false;
+  }
+
+  // The figure being built reaches far out: its part so far moves from cairo's path into the
+  // figure kept here.
+  void TakeFigureFromCairo() {
+    cairo_path_t* path = cairo_copy_path(cr_);
+    int lastMove = -1;
+    for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
+      if (path->data[i].header.type == CAIRO_PATH_MOVE_TO) lastMove = i;
+    }
+    if (lastMove < 0) {
+      cairo_path_destroy(path);
+      StartFarFigure({});
+      return;
+    }
+    cairo_path_t head = *path;
+    head.num_data = lastMove;
+    cairo_path_t tail = *path;
+    tail.data = path->data + lastMove;
+    tail.num_data = path->num_data - lastMove;
+    std::vector<FarFigure> figures = FiguresOf(&tail, [this](double x, double y) { return Device(x, y); });
     cairo_new_path(cr_);
+    cairo_append_path(cr_, &head);
+    cairo_path_destroy(path);
+    figure_ = figures.empty() ? FarFigure{} : std::move(figures.front());
+    farFigure_ = true;
+  }
+
+  // Adds the far figures to cairo's path, clipped to the box, in device pixels; with fill every
+  // figure is closed, as a fill closes it. A dash period in device pixels keeps dashes in phase.
+  void EmitFarFigures(const DeviceBox& box, bool fill, double dashPeriod = 0) {
+    if (farFigures_.empty() && !farFigure_) return;
+    cairo_save(cr_);
+    cairo_identity_matrix(cr_);
+    CairoSink sink(cr_);
+    for (const FarFigure& figure : farFigures_) AppendClamped(figure, box, fill || figure.Closed, dashPeriod, sink);
+    if (farFigure_) AppendClamped(figure_, box, fill || figure_.Closed, dashPeriod, sink);
+    cairo_restore(cr_);
+  }
+
+  void ClearPath() {
+    cairo_new_path(cr_);
+    figure_ = {};
+    farFigure_ = false;
+    farFigures_.clear();
+  }
+
+  void ConsumePath() {
+    ClearPath();
     cairo_move_to(cr_, 0, 0);
   }
 
   // A dash pattern whose gap is not positive strokes a solid line.
   void StrokeWith(double width, cairo_line_cap_t cap, double dash, double gap) {
     if (!collapsed_ && width > 0) {
+      // Dashes run along a straight line as long in device pixels as in user units times the scale.
+      EmitFarFigures(ClipBox(), false, gap > 0 ? (dash + gap) * std::abs(sx_) : 0);
       cairo_set_line_width(cr_, width);
       cairo_set_line_cap(cr_, cap);
       const double pattern[] = {dash, gap};
@@ -244,7 +475,34 @@ class CairoCanvas final : public VectorCanvas {
     gchar* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
     pango_layout_set_text(layout_, valid, -1);
     g_free(valid);
-    pango_cairo_update_layout(cr_, layout_);
+  }
+
+  // The device box of the laid-out text whose layout box starts at (x, y), its ink included.
+  DeviceBox TextBox(double x, double y) {
+    PangoRectangle ink{}, logical{};
+    pango_layout_get_extents(layout_, &ink, &logical);
+    const double left = std::min(ink.x, logical.x), top = std::min(ink.y, logical.y);
+    const double right = std::max(ink.x + ink.width, logical.x + logical.width);
+    const double bottom = std::max(ink.y + ink.height, logical.y + logical.height);
+    const double unit = textScale_ / PANGO_SCALE;
+    return BoxBetween(Device(x + left * unit, y + top * unit), Device(x + right * unit, y + bottom * unit));
+  }
+
+  // Glyph outlines made at the layout size near the origin, then placed in double precision.
+  void AddFarText(DevicePoint origin) {
+    cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+    cairo_t* glyphs = cairo_create(scratch);
+    pango_cairo_layout_path(glyphs, layout_);
+    cairo_path_t* path = cairo_copy_path(glyphs);
+    const double kx = textScale_ * sx_, ky = textScale_ * sy_;
+    for (FarFigure& figure : FiguresOf(path, [&](double x, double y) {
+           return DevicePoint{origin.X + x * kx, origin.Y + y * ky};
+         })) {
+      farFigures_.push_back(std::move(figure));
+    }
+    cairo_path_destroy(path);
+    cairo_destroy(glyphs);
+    cairo_surface_destroy(scratch);
   }
 
   PangoRectangle MeasureText(const std::string& text) {
@@ -255,7 +513,7 @@ class CairoCanvas final : public VectorCanvas {
     return logical;
   }
 
-  static double ToUnits(int pangoUnits) { return static_cast<double>(pangoUnits) / PANGO_SCALE; }
+  double ToUnits(int pangoUnits) const { return static_cast<double>(pangoUnits) / PANGO_SCALE * textScale_; }
 
   cairo_surface_t* surface_;
   cairo_t* cr_;
@@ -263,6 +521,12 @@ class CairoCanvas final : public VectorCanvas {
   int64_t background_;
   bool collapsed_ = false;
   bool hasFont_ = false;
+  double sx_ = 1, sy_ = 1;  // the user transform, a scale
+  double textScale_ = 1;    // em size over LayoutEm
+  std::shared_ptr<const PangoFace> layoutFace_;
+  FarFigure figure_;  // the figure being built, while farFigure_
+  bool farFigure_ = false;
+  std::vector<FarFigure> farFigures_;
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "platform/cairo/cairo_image.h"
@@ -178,7 +179,13 @@ bool CairoImages::SavePng(const Image& image, const std::string& path) {
   if (from == nullptr) return false;
   cairo_surface_flush(from->Surface());
   const int32_t width = from->Width(), height = from->Height();
-  std::vector<uint8_t> rgba(static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
+  // A large image may find no memory for its straight copy; that is a failed save, not a crash.
+  std::vector<uint8_t> rgba;
+  try {
+    rgba.resize(static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
   uint8_t* out = rgba.data();
   for (int32_t y = 0; y < height; ++y) {
     const uint32_t* row = Row(from->Surface(), y);

@@ -3,8 +3,6 @@
 #include <fontconfig/fontconfig.h>
 #include <pango/pango.h>
 
-#include <algorithm>
-
 #include "platform/cairo/pango_face.h"
 
 namespace drawlet::platform {
@@ -37,8 +35,9 @@ std::string ResolvedFamily(const std::string& faceName, bool bold, bool italic) 
 
 FontHandle PangoFonts::Load(const std::string& faceName, int64_t size, int64_t style) {
   Key key{faceName, size, style};
-  if (auto found = loaded_.find(key); found != loaded_.end()) {
-    if (FontHandle font = found->second.lock()) return font;
+  if (auto found = byKey_.find(key); found != byKey_.end()) {
+    recent_.splice(recent_.begin(), recent_, found->second);
+    return found->second->second;
   }
   const bool bold = (style & FontBold) != 0, italic = (style & FontItalic) != 0;
   PangoFontDescription* description = pango_font_description_new();
@@ -46,17 +45,13 @@ FontHandle PangoFonts::Load(const std::string& faceName, int64_t size, int64_t s
   pango_font_description_set_weight(description, bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
   pango_font_description_set_style(description, italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
   FontHandle font = std::make_shared<const PangoFace>(faceName, size, style, description);
-  ForgetReleased();
-  loaded_.insert_or_assign(std::move(key), font);
+  recent_.emplace_front(key, font);
+  byKey_.emplace(std::move(key), recent_.begin());
+  if (recent_.size() > Capacity) {
+    byKey_.erase(recent_.back().first);
+    recent_.pop_back();
+  }
   return font;
-}
-
-// Fonts nobody holds any more leave the table now and then, so it stays as small as the set
-// of fonts in use.
-void PangoFonts::ForgetReleased() {
-  if (loaded_.size() < sweepAt_) return;
-  std::erase_if(loaded_, [](const auto& entry) { return entry.second.expired(); });
-  sweepAt_ = std::max<size_t>(64, loaded_.size() * 2);
 }
 
 }  // namespace drawlet::platform

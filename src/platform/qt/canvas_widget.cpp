@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,10 +11,10 @@
 
 namespace drawlet::platform {
 
-CanvasWidget::CanvasWidget(int64_t id, EventRouter& router, QWidget* parent)
+CanvasWidget::CanvasWidget(int64_t id, EventRouter& router, QWidget* parent, bool borderless)
     : QFrame(parent), id_(id), router_(router) {
-  setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  setFocusPolicy(Qt::ClickFocus);
+  setFrameStyle(borderless ? QFrame::NoFrame : QFrame::Panel | QFrame::Sunken);
+  setFocusPolicy(borderless ? Qt::NoFocus : Qt::ClickFocus);
   setMouseTracking(true);
 }
 
@@ -40,14 +41,29 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) ReportMouse(ControlEventType::LeftDown, *event);
+  if (event->button() != Qt::LeftButton) return;
+  ReportLostRelease(*event);
+  leftHeld_ = true;
+  ReportMouse(ControlEventType::LeftDown, *event);
 }
 
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) ReportMouse(ControlEventType::LeftUp, *event);
+  if (event->button() != Qt::LeftButton) return;
+  leftHeld_ = false;
+  ReportMouse(ControlEventType::LeftUp, *event);
 }
 
-void CanvasWidget::mouseMoveEvent(QMouseEvent* event) { ReportMouse(ControlEventType::MouseMove, *event); }
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (!event->buttons().testFlag(Qt::LeftButton)) ReportLostRelease(*event);
+  ReportMouse(ControlEventType::MouseMove, *event);
+}
+
+void CanvasWidget::ReportLostRelease(const QMouseEvent& event) {
+  // A dialog opened by the press takes the release; the tools still need the end of the gesture.
+  if (!leftHeld_) return;
+  leftHeld_ = false;
+  Report(ControlEventType::LeftUp, event.position().toPoint(), Qt::NoButton, 0, ModifierBits(event.modifiers()));
+}
 
 void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
@@ -58,15 +74,23 @@ void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CanvasWidget::keyPressEvent(QKeyEvent* event) {
+  // A held key repeats as release and press pairs; the tools see one press and one release.
+  if (event->isAutoRepeat()) return;
   Report(ControlEventType::KeyDown, mapFromGlobal(QCursor::pos()), QApplication::mouseButtons(),
          VirtualKey(*event), ModifierBitsAfter(*event));
 }
 
 void CanvasWidget::keyReleaseEvent(QKeyEvent* event) {
-  // A held key repeats its key down only, as the tools expect of a held Space or Shift.
   if (event->isAutoRepeat()) return;
   Report(ControlEventType::KeyUp, mapFromGlobal(QCursor::pos()), QApplication::mouseButtons(), VirtualKey(*event),
          ModifierBitsAfter(*event));
+}
+
+void CanvasWidget::focusOutEvent(QFocusEvent* event) {
+  QFrame::focusOutEvent(event);
+  // Keys released while another control or window has the focus never reach the canvas.
+  Report(ControlEventType::FocusLost, mapFromGlobal(QCursor::pos()), QApplication::mouseButtons(), 0,
+         ModifierBits(QApplication::queryKeyboardModifiers()));
 }
 
 bool CanvasWidget::focusNextPrevChild(bool) { return false; }

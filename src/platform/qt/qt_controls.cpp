@@ -3,12 +3,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
@@ -16,9 +17,17 @@
 #include <limits>
 
 #include "platform/qt/canvas_widget.h"
+#include "platform/qt/name_list.h"
 
 namespace drawlet::platform {
 namespace {
+
+// Pixels a scroll area moves per arrow click.
+constexpr int ScrollStep = 8;
+// The smallest size a label's text shrinks to so that it fits its box.
+constexpr qreal SmallestLabelPoints = 6;
+// Room a push button's frame takes beside its caption.
+constexpr int64_t ButtonTextMargin = 6;
 
 int ToInt(int64_t v) {
   return static_cast<int>(
@@ -29,6 +38,15 @@ int ToInt(int64_t v) {
 QRect ToQRect(const Rect& r) { return {ToInt(r.X), ToInt(r.Y), std::max(0, ToInt(r.W)), std::max(0, ToInt(r.H))}; }
 
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+// A caption a little wider than its room is set smaller rather than cut off.
+void FitText(QWidget& widget, const QString& text, int64_t room) {
+  QFont font = widget.font();
+  while (font.pointSizeF() > SmallestLabelPoints && QFontMetrics(font).horizontalAdvance(text) > room) {
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  }
+  widget.setFont(font);
+}
 
 QPixmap PixmapOf(const ImageHandle& image) {
   if (!image) return {};
@@ -62,8 +80,7 @@ bool QtControls::CreateContainer(int64_t id, const Rect& r) {
 bool QtControls::CreateTabbedPanel(int64_t id, const Rect& r) {
   if (OpenParent() == nullptr) return false;
   auto* panel = new QTabWidget;
-  // The side panels are narrow; tight tabs keep "Shapes", "Color" and "FX" all in view.
-  panel->setStyleSheet("QTabBar::tab { padding: 3px 6px; }");
+  panel->setUsesScrollButtons(false);
   Add(id, panel, r);
   open_.push_back({panel, id});
   return true;
@@ -82,7 +99,12 @@ bool QtControls::AddTab(int64_t panelId, const std::string& text) {
 bool QtControls::CreateFrame(int64_t id, const Rect& r, const std::string& text) {
   QWidget* parent = OpenParent();
   if (parent == nullptr) return false;
-  Add(id, new QGroupBox(ToQString(text)), r);
+  auto* frame = new QGroupBox(ToQString(text));
+  // The title sits on the top border, clear of the controls placed 15 pixels below the top.
+  frame->setStyleSheet(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 7px; }"
+      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }");
+  Add(id, frame, r);
   // Drawn under the controls that follow, which stay in the parent's coordinates.
   open_.push_back({parent, -1});
   return true;
@@ -94,9 +116,17 @@ bool QtControls::CreateScrollArea(int64_t id, const Rect& r, int64_t innerW, int
   auto* inner = new QWidget;
   inner->resize(std::max(0, ToInt(innerW)), std::max(0, ToInt(innerH)));
   area->setWidget(inner);
+  area->verticalScrollBar()->setSingleStep(ScrollStep);
+  area->horizontalScrollBar()->setSingleStep(ScrollStep);
   Add(id, area, r);
   open_.push_back({inner, -1});
   return true;
+}
+
+void QtControls::SetInnerSize(int64_t scrollAreaId, int64_t innerW, int64_t innerH) {
+  auto* area = qobject_cast<QScrollArea*>(Widget(scrollAreaId));
+  if (area == nullptr || area->widget() == nullptr) return;
+  area->widget()->resize(std::max(0, ToInt(innerW)), std::max(0, ToInt(innerH)));
 }
 
 void QtControls::CloseContainer() {
@@ -108,6 +138,7 @@ bool QtControls::CreateLabel(const Rect& r, const std::string& text) {
   if (parent == nullptr) return false;
   auto* label = new QLabel(ToQString(text), parent);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  FitText(*label, label->text(), r.W - 1);
   label->setGeometry(ToQRect(r));
   label->show();
   return true;
@@ -118,6 +149,7 @@ bool QtControls::CreateControl(int64_t id, ControlKind kind, const Rect& r, cons
   if (OpenParent() == nullptr) return false;
   QWidget* control = MakeControl(id, kind, text, min, max, image);
   if (control == nullptr) return false;
+  if (kind == ControlKind::Button) FitText(*control, ToQString(text), r.W - ButtonTextMargin);
   return Add(id, control, r);
 }
 
@@ -155,10 +187,7 @@ QWidget* QtControls::MakeControl(int64_t id, ControlKind kind, const std::string
       return combo;
     }
     case ControlKind::ListBox: {
-      auto* list = new QListWidget;
-      list->setSelectionMode(QAbstractItemView::MultiSelection);
-      QObject::connect(list, &QListWidget::itemSelectionChanged, [this, id] { Changed(id); });
-      return list;
+      return new NameList([this, id] { Changed(id); });
     }
     case ControlKind::ImageButton: {
       auto* button = new QToolButton;
@@ -178,6 +207,11 @@ QWidget* QtControls::MakeControl(int64_t id, ControlKind kind, const std::string
 bool QtControls::CreateCanvas(int64_t id, const Rect& r) {
   if (OpenParent() == nullptr) return false;
   return Add(id, new CanvasWidget(id, router_, nullptr), r);
+}
+
+bool QtControls::CreateListCanvas(int64_t id, const Rect& r) {
+  if (OpenParent() == nullptr) return false;
+  return Add(id, new CanvasWidget(id, router_, nullptr, true), r);
 }
 
 bool QtControls::Exists(int64_t id) { return Widget(id) != nullptr; }
@@ -206,12 +240,7 @@ int64_t QtControls::State(int64_t id) {
   if (auto* spin = qobject_cast<QSpinBox*>(widget)) return spin->value();
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->isChecked() ? 1 : 0;
   if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->currentIndex();
-  if (auto* list = qobject_cast<QListWidget*>(widget)) {
-    for (int row = 0; row < list->count(); ++row) {
-      if (list->item(row)->isSelected()) return row;
-    }
-    return -1;
-  }
+  if (auto* list = dynamic_cast<NameList*>(widget)) return list->LowestSelected();
   return 0;
 }
 
@@ -225,9 +254,8 @@ void QtControls::SetState(int64_t id, int64_t state) {
     button->setChecked(state != 0);
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     combo->setCurrentIndex(ToInt(state));
-  } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
-    list->clearSelection();
-    if (state >= 0 && state < list->count()) list->setCurrentRow(ToInt(state), QItemSelectionModel::ClearAndSelect);
+  } else if (auto* list = dynamic_cast<NameList*>(widget)) {
+    list->SelectOnly(ToInt(state));
   }
 }
 
@@ -237,9 +265,7 @@ std::string QtControls::Text(int64_t id) {
   if (auto* spin = qobject_cast<QSpinBox*>(widget)) return spin->text().toStdString();
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdString();
   if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->currentText().toStdString();
-  if (auto* list = qobject_cast<QListWidget*>(widget)) {
-    return list->currentItem() != nullptr ? list->currentItem()->text().toStdString() : std::string();
-  }
+  if (auto* list = dynamic_cast<NameList*>(widget)) return list->CurrentName().toStdString();
   if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title().toStdString();
   return {};
 }
@@ -263,34 +289,43 @@ void QtControls::ClearItems(int64_t id) {
   QWidget* widget = Widget(id);
   const QSignalBlocker blocker(widget);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->clear();
-  if (auto* list = qobject_cast<QListWidget*>(widget)) list->clear();
+  if (auto* list = dynamic_cast<NameList*>(widget)) list->SetNames({});
 }
 
 void QtControls::AddItem(int64_t id, const std::string& text) {
   QWidget* widget = Widget(id);
   const QSignalBlocker blocker(widget);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->addItem(ToQString(text));
-  if (auto* list = qobject_cast<QListWidget*>(widget)) list->addItem(ToQString(text));
+  if (auto* list = dynamic_cast<NameList*>(widget)) list->AddName(ToQString(text));
+}
+
+void QtControls::SetItems(int64_t id, const std::vector<std::string>& items) {
+  QWidget* widget = Widget(id);
+  const QSignalBlocker blocker(widget);
+  QStringList texts;
+  texts.reserve(static_cast<qsizetype>(items.size()));
+  for (const std::string& item : items) texts.append(ToQString(item));
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    combo->clear();
+    combo->addItems(texts);
+  }
+  if (auto* list = dynamic_cast<NameList*>(widget)) list->SetNames(texts);
 }
 
 int64_t QtControls::ItemCount(int64_t id) {
   QWidget* widget = Widget(id);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->count();
-  if (auto* list = qobject_cast<QListWidget*>(widget)) return list->count();
+  if (auto* list = dynamic_cast<NameList*>(widget)) return list->Count();
   return 0;
 }
 
 bool QtControls::ItemSelected(int64_t id, int64_t index) {
-  auto* list = qobject_cast<QListWidget*>(Widget(id));
-  if (list == nullptr || index < 0 || index >= list->count()) return false;
-  return list->item(ToInt(index))->isSelected();
+  auto* list = dynamic_cast<NameList*>(Widget(id));
+  return list != nullptr && list->IsSelected(ToInt(index));
 }
 
 void QtControls::SelectItem(int64_t id, int64_t index, bool selected) {
-  auto* list = qobject_cast<QListWidget*>(Widget(id));
-  if (list == nullptr || index < 0 || index >= list->count()) return;
-  const QSignalBlocker blocker(list);
-  list->item(ToInt(index))->setSelected(selected);
+  if (auto* list = dynamic_cast<NameList*>(Widget(id))) list->Select(ToInt(index), selected);
 }
 
 void QtControls::Enable(int64_t id, bool enabled) {

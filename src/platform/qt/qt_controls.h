@@ -28,6 +28,8 @@ class QtControls : public Controls {
   bool CreateControl(int64_t id, ControlKind kind, const Rect& r, const std::string& text, int64_t min, int64_t max,
                      const ImageHandle& image) override;
   bool CreateCanvas(int64_t id, const Rect& r) override;
+  bool CreateListCanvas(int64_t id, const Rect& r) override;
+  void SetInnerSize(int64_t scrollAreaId, int64_t innerW, int64_t innerH) override;
 
   bool Exists(int64_t id) override;
   void Remove(int64_t id) override;
@@ -38,6 +40,7 @@ class QtControls : public Controls {
   void SetText(int64_t id, const std::string& text) override;
   void ClearItems(int64_t id) override;
   void AddItem(int64_t id, const std::string& text) override;
+  void SetItems(int64_t id, const std::vector<std::string>& items) override;
   int64_t ItemCount(int64_t id) override;
   bool ItemSelected(int64_t id, int64_t index) override;
   void SelectItem(int64_t id, int64_t index, bool selected) override;

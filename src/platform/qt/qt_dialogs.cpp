@@ -3,10 +3,13 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -53,9 +56,15 @@ QString StyleNameFor(const QString& family, bool bold, bool italic) {
 
 }  // namespace
 
+QString QtDialogs::StartFolder() const {
+  if (!lastFolder_.isEmpty() && QDir(lastFolder_).exists()) return lastFolder_;
+  const QString shapes = QDir::current().filePath("data/shapes");
+  return QDir(shapes).exists() ? shapes : QDir::currentPath();
+}
+
 std::string QtDialogs::AskFile(bool save, const std::string& title, const std::string& defaultFile,
                                const std::string& filter, int filterIndex) {
-  QFileDialog dialog(window_.Widget(), QString::fromStdString(title), QDir::currentPath());
+  QFileDialog dialog(window_.Widget(), QString::fromStdString(title), StartFolder());
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -68,7 +77,9 @@ std::string QtDialogs::AskFile(bool save, const std::string& title, const std::s
   }
   if (!defaultFile.empty()) dialog.selectFile(QString::fromStdString(defaultFile));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().first().toStdString();
+  const QString chosen = dialog.selectedFiles().first();
+  lastFolder_ = QFileInfo(chosen).absolutePath();
+  return chosen.toStdString();
 }
 
 std::string QtDialogs::OpenFile(const std::string& title, const std::string& defaultFile, const std::string& filter,
@@ -81,19 +92,20 @@ std::string QtDialogs::SaveFile(const std::string& title, const std::string& def
   return AskFile(true, title, defaultFile, filter, filterIndex);
 }
 
-std::string QtDialogs::Input(const std::string& title, const std::string& message, const std::string& defaultText) {
+std::optional<std::string> QtDialogs::Input(const std::string& title, const std::string& message,
+                                            const std::string& defaultText) {
   QInputDialog dialog(window_.Widget());
   dialog.setWindowTitle(QString::fromStdString(title));
   dialog.setLabelText(QString::fromStdString(message));
   dialog.setTextValue(QString::fromStdString(defaultText));
-  if (dialog.exec() != QDialog::Accepted) return {};
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.textValue().toStdString();
 }
 
-int64_t QtDialogs::Color(int64_t initial) {
+std::optional<int64_t> QtDialogs::Color(int64_t initial) {
   QColorDialog dialog(QColor(RedOf(initial), GreenOf(initial), BlueOf(initial)), window_.Widget());
   dialog.setOption(QColorDialog::DontUseNativeDialog);
-  if (dialog.exec() != QDialog::Accepted) return -1;
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QColor chosen = dialog.selectedColor();
   // The dialog picks no alpha; the colour keeps the one it came with.
   return Rgba(WrapU8(chosen.red()), WrapU8(chosen.green()), WrapU8(chosen.blue()), AlphaOf(initial));
@@ -133,6 +145,15 @@ void QtMessageBoxes::Show(const std::string& title, const std::string& text, Mes
     case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
   }
   box.setStandardButtons(QMessageBox::Ok);
+  // The texts are lines of their own: the label is as wide as the longest, so Qt's wrapping never pushes a last
+  // word onto a line alone.
+  if (auto* label = box.findChild<QLabel*>("qt_msgbox_label")) {
+    int longest = 0;
+    for (const QString& line : QString::fromStdString(text).split('\n')) {
+      longest = std::max(longest, label->fontMetrics().horizontalAdvance(line));
+    }
+    label->setMinimumWidth(longest + label->fontMetrics().averageCharWidth());
+  }
   box.exec();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 #include "platform/dialogs.h"
@@ -13,7 +14,9 @@ namespace drawlet::platform {
 QStringList NameFilters(const std::string& filter);
 
 // Modal dialogs of Qt's own making, never the desktop's, so they look and behave the same
-// everywhere; they sit over the main window once it is open.
+// everywhere; they sit over the main window once it is open. The file dialogs start in the
+// folder of the last file chosen in any of them, and in "data/shapes/" under the current
+// directory before the first choice.
 class QtDialogs : public Dialogs {
  public:
   explicit QtDialogs(QtMainWindow& window) : window_(window) {}
@@ -22,15 +25,18 @@ class QtDialogs : public Dialogs {
                        int filterIndex) override;
   std::string SaveFile(const std::string& title, const std::string& defaultFile, const std::string& filter,
                        int filterIndex) override;
-  std::string Input(const std::string& title, const std::string& message, const std::string& defaultText) override;
-  int64_t Color(int64_t initial) override;
+  std::optional<std::string> Input(const std::string& title, const std::string& message,
+                                   const std::string& defaultText) override;
+  std::optional<int64_t> Color(int64_t initial) override;
   std::optional<FontChoice> Font(const FontChoice& initial) override;
 
  private:
   std::string AskFile(bool save, const std::string& title, const std::string& defaultFile, const std::string& filter,
                       int filterIndex);
+  QString StartFolder() const;
 
   QtMainWindow& window_;
+  QString lastFolder_;
 };
 
 // Message boxes with an OK button only; the text is shown as plain text.

@@ -8,9 +8,14 @@
 #include "platform/qt/qt_event_loop.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_menus.h"
+#include "platform/qt/qt_questions.h"
 #include "platform/qt/qt_system.h"
 
 namespace drawlet::platform {
+
+// The editor's one look whatever the desktop: Fusion with its palette, tab headers that fit
+// the side panels, a compact font and the window icon from "data/editor/drawlet.png".
+void ApplyEditorLook();
 
 // The Qt side of the editor in one piece: the application object first, then the ports that
 // share its event router. Make one at the start of main, before any other Qt use; the window
@@ -25,6 +30,7 @@ struct QtPlatform {
   QtControls Controls{Window, Router};
   QtDialogs Dialogs{Window};
   QtMessageBoxes Messages{Window};
+  QtQuestions Questions{Window};
   QtEventLoop Loop{Router};
   SteadyClock Clock;
   SeededRandom Random;

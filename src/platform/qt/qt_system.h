@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QStringList>
 #include <random>
+#include <utility>
 
 #include "platform/system.h"
 
@@ -22,10 +24,18 @@ class SeededRandom : public Random {
   std::mt19937_64 engine_;
 };
 
-// Opens documents through QDesktopServices.
+// Opens documents with the desktop's opener, started in the document's folder.
 class QtShell : public Shell {
  public:
-  void OpenDocument(const std::string& path) override;
+  // The opener is a program and its leading arguments; the document's path comes last. An
+  // opener still running after waitMilliseconds is taken to show the document itself.
+  explicit QtShell(QStringList opener = {"xdg-open"}, int waitMilliseconds = 3000)
+      : opener_(std::move(opener)), waitMilliseconds_(waitMilliseconds) {}
+  bool OpenDocument(const std::string& path) override;
+
+ private:
+  QStringList opener_;
+  int waitMilliseconds_;
 };
 
 }  // namespace drawlet::platform

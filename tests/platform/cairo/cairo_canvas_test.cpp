@@ -8,6 +8,7 @@
 #include "platform/narrow.h"
 #include "platform/cairo/cairo_canvas.h"
 #include "platform/cairo/cairo_images.h"
+#include "platform/cairo/pango_fonts.h"
 #include "platform/cairo/pixels.h"
 
 namespace drawlet::platform {
@@ -96,6 +97,175 @@ TEST(CairoCanvasTest, EachStylePaintsItsShape) {
       EXPECT_EQ(px.R, 255) << p.X << "," << p.Y;
     }
     for (Probe p : test.Empty) EXPECT_FALSE(Painted(*canvas, p.X, p.Y)) << p.X << "," << p.Y;
+  }
+}
+
+// An image of one colour, w by h pixels.
+ImageHandle SolidImage(int32_t w, int32_t h, int64_t color) {
+  auto canvas = CairoCanvases().Create(w, h, color);
+  return canvas ? canvas->DrawnImage() : nullptr;
+}
+
+// cairo's fixed point wraps beyond 2^23 pixels: a box at 16777266 would show at 50.
+TEST(CairoCanvasTest, FarCoordinatesAreDrawnWhereTheyAre) {
+  const FontHandle font = PangoFonts().Load("Liberation Sans", 12, 0);
+  const ImageHandle image = SolidImage(4, 4, Red);
+  ASSERT_NE(image, nullptr);
+  const std::vector<PaintCase> cases = {
+      {"a box far to the right",
+       [](VectorCanvas& c) {
+         c.AddBox(16777266, 10, 20, 20);
+         c.Fill();
+       },
+       {},
+       {{50, 10}, {60, 20}, {69, 29}, {0, 0}}},
+      {"a box far to the left and up, zoomed",
+       [](VectorCanvas& c) {
+         c.Scale(2, 2);
+         c.AddBox(-8388583, -8388598, 20, 20);
+         c.Fill();
+       },
+       {},
+       {{50, 20}, {60, 30}, {89, 59}}},
+      {"a line to a far point runs to the edge",
+       [](VectorCanvas& c) {
+         c.MoveTo(100, 100);
+         c.LineTo(9000000, 100);
+         c.Stroke(10, true);
+       },
+       {{96, 100}, {150, 96}, {199, 104}},
+       {{90, 100}, {50, 100}, {150, 106}}},
+      {"a line between far points crosses the canvas",
+       [](VectorCanvas& c) {
+         c.MoveTo(-9000000, -9000000 + 60);
+         c.LineTo(9000000, 9000000 + 60);
+         c.Stroke(4, false);
+       },
+       {{0, 60}, {30, 90}, {40, 100}},
+       {{100, 60}, {40, 90}, {40, 110}}},
+      {"a dashed line from a far point",
+       [](VectorCanvas& c) {
+         c.MoveTo(-9000000, 50);
+         c.LineTo(150, 50);
+         c.StrokeDashed(6, 5);
+       },
+       {{2, 50}, {142, 50}},
+       {{7, 50}, {147, 50}, {152, 50}, {100, 44}}},
+      {"a huge circle shows its near edge",
+       [](VectorCanvas& c) {
+         c.AddCircle(9000100, 60, 9000000);
+         c.Fill();
+       },
+       {{102, 60}, {102, 1}, {150, 10}, {199, 119}},
+       {{98, 60}, {98, 1}, {50, 60}}},
+      {"the outline of a huge circle",
+       [](VectorCanvas& c) {
+         c.AddEllipse(100, 9000060, 9000000, 9000000);
+         c.Stroke(4, false);
+       },
+       {{0, 60}, {100, 60}, {199, 60}},
+       {{100, 55}, {100, 65}, {0, 50}}},
+      {"a curve with far controls keeps its shape",
+       [](VectorCanvas& c) {
+         // The parabola y = 20 + (x - 100)^2 / 400 from x = 100 - 9e6 to 100 + 9e6.
+         const double d = 9000000, top = 20 + d * d / 400, control = 20 - d * d / 400;
+         c.MoveTo(100 - d, top);
+         c.CurveTo(100 - d / 3, top + 2 * (control - top) / 3, 100 + d / 3, top + 2 * (control - top) / 3,
+                   100 + d, top);
+         c.Stroke(2, false);
+       },
+       {{100, 20}, {140, 24}, {60, 24}, {160, 29}},
+       {{100, 24}, {100, 16}, {140, 20}, {60, 28}}},
+      {"a far text",
+       [&font](VectorCanvas& c) {
+         c.SetFont(font, 20);
+         c.MoveTo(16777266, 10);
+         c.AddText("Hello");
+         c.Fill();
+       },
+       {},
+       {{55, 25}, {60, 20}, {70, 25}}},
+      {"a huge text covers the canvas with its stem",
+       [&font](VectorCanvas& c) {
+         c.SetFont(font, 10000000);
+         c.MoveTo(-1000000, -3000000);
+         c.AddText("I");
+         c.Fill();
+       },
+       {{0, 0}, {199, 0}, {0, 119}, {199, 119}},
+       {}},
+      {"a far image",
+       [&image](VectorCanvas& c) {
+         c.MoveTo(16777266, 10);
+         c.DrawImage(image, 255, 40, 40);
+       },
+       {},
+       {{55, 15}, {60, 20}, {80, 45}}},
+      {"an image reaching in from far away",
+       [&image](VectorCanvas& c) {
+         c.MoveTo(-9000000, 20);
+         c.DrawImage(image, 255, 9000100, 80);
+       },
+       {{0, 20}, {99, 99}, {50, 50}},
+       {{101, 50}, {50, 19}, {50, 100}}},
+  };
+  for (const PaintCase& test : cases) {
+    SCOPED_TRACE(test.Name);
+    auto canvas = Blank();
+    canvas->SetColor(Red);
+    test.Draw(*canvas);
+    canvas->EndDrawing();
+    for (Probe p : test.Painted) EXPECT_TRUE(Painted(*canvas, p.X, p.Y)) << "unpainted at " << p.X << "," << p.Y;
+    for (Probe p : test.Empty) EXPECT_FALSE(Painted(*canvas, p.X, p.Y)) << "painted at " << p.X << "," << p.Y;
+  }
+}
+
+TEST(CairoCanvasTest, ContainsPointAgreesWithTheFillOfFarFigures) {
+  struct HitCase {
+    std::string Name;
+    std::function<void(VectorCanvas&)> Build;
+    std::vector<Probe> Inside;
+    std::vector<Probe> Outside;
+  };
+  const std::vector<HitCase> cases = {
+      {"a box far to the right", [](VectorCanvas& c) { c.AddBox(16777266, 10, 20, 20); }, {}, {{60, 20}, {10, 10}}},
+      {"a huge circle", [](VectorCanvas& c) { c.AddCircle(9000100, 60, 9000000); }, {{150, 60}, {102, 5}},
+       {{50, 60}, {98, 5}}},
+      {"a wedge to far points, zoomed",
+       [](VectorCanvas& c) {
+         c.Scale(2, 2);
+         c.MoveTo(50, 30);
+         c.LineTo(9000000, -9000000);
+         c.LineTo(9000000, 9000000);
+       },
+       {{60, 33}, {90, 55}, {90, 5}},
+       {{40, 30}, {60, 45}, {70, 5}}},
+      {"a far box beside a near one",
+       [](VectorCanvas& c) {
+         c.AddBox(10, 10, 20, 20);
+         c.AddBox(-16777216, 40, 16777236, 20);
+       },
+       {{20, 20}, {10, 50}},
+       {{25, 50}, {50, 20}}},
+  };
+  for (const HitCase& test : cases) {
+    SCOPED_TRACE(test.Name);
+    auto canvas = Blank();
+    test.Build(*canvas);
+    for (Probe p : test.Inside) EXPECT_TRUE(canvas->ContainsPoint(p.X, p.Y)) << "outside at " << p.X << "," << p.Y;
+    for (Probe p : test.Outside) EXPECT_FALSE(canvas->ContainsPoint(p.X, p.Y)) << "inside at " << p.X << "," << p.Y;
+    canvas->SetColor(Red);
+    canvas->Fill();
+    canvas->EndDrawing();
+    const double zoom = test.Name.ends_with("zoomed") ? 2 : 1;
+    for (Probe p : test.Inside) {
+      EXPECT_TRUE(Painted(*canvas, static_cast<int32_t>(p.X * zoom), static_cast<int32_t>(p.Y * zoom)))
+          << "unpainted at " << p.X << "," << p.Y;
+    }
+    for (Probe p : test.Outside) {
+      EXPECT_FALSE(Painted(*canvas, static_cast<int32_t>(p.X * zoom), static_cast<int32_t>(p.Y * zoom)))
+          << "painted at " << p.X << "," << p.Y;
+    }
   }
 }
 

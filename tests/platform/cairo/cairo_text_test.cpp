@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -132,6 +134,35 @@ TEST_F(CairoTextTest, WithoutAFontTextAddsAndMeasuresNothing) {
   EXPECT_EQ(canvas_->MeasureTextHeight(Sample), 0);
   const auto [bounds, count] = FillText(nullptr, 40, 10, 10, Sample);
   EXPECT_EQ(count, 0);
+}
+
+// Fonts loaded at every size and zoom grew memory by about 15 KB per size for good.
+TEST_F(CairoTextTest, TextInManySizesKeepsMemoryBoundedAndDrawsTheSameAfterwards) {
+  const FontHandle font = fonts_.Load("Liberation Serif", 12, FontBold);
+  const auto draw = [&font](VectorCanvas& canvas, double emSize, double zoom) {
+    canvas.ResetTransform();
+    canvas.Scale(zoom, zoom);
+    canvas.SetFont(font, emSize);
+    canvas.MoveTo(10, 10);
+    canvas.AddText(Sample);
+    canvas.Fill();
+  };
+  const auto picture = [&](double emSize, double zoom) {
+    auto canvas = CairoCanvases().Create(400, 150, 0);
+    EXPECT_TRUE(canvas->BeginDrawing());
+    draw(*canvas, emSize, zoom);
+    canvas->EndDrawing();
+    const PixelRows rows = canvas->Pixels();
+    return std::vector<uint8_t>(rows.Data, rows.Data + static_cast<ptrdiff_t>(rows.Stride) * rows.Height);
+  };
+  const std::vector<uint8_t> before = picture(40, 1.5);
+  for (int i = 0; i < 200; ++i) draw(*canvas_, 10 + i * 0.01, 1);
+  const size_t grown = mallinfo2().uordblks;
+  for (int i = 0; i < 2000; ++i) draw(*canvas_, 20 + i * 0.013, 1);
+  for (int i = 0; i < 1000; ++i) draw(*canvas_, 20, 0.5 + i * 0.0017);
+  const size_t grownAfter = mallinfo2().uordblks;
+  EXPECT_LT(grownAfter, grown + 4 * 1024 * 1024) << "3000 sizes took " << (grownAfter - grown) / 1024 << " KB more";
+  EXPECT_TRUE(picture(40, 1.5) == before) << "the text draws differently after many sizes";
 }
 
 TEST_F(CairoTextTest, TextThatIsNotUtf8StillDraws) {

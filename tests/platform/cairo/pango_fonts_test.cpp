@@ -23,18 +23,25 @@ TEST(PangoFontsTest, EqualLoadsShareOneHandleWhileItIsHeld) {
   EXPECT_NE(fonts.Load("Liberation Serif", 10, FontItalic), first);
 }
 
-TEST(PangoFontsTest, AReleasedFontLoadsAgainAndOutlivesTheFonts) {
+TEST(PangoFontsTest, TheCacheKeepsTheLatestFontsAndHeldOnesStayValid) {
   FontHandle kept;
   {
     PangoFonts fonts;
     std::weak_ptr<const Font> released = fonts.Load("Liberation Mono", 9, 0);
-    EXPECT_TRUE(released.expired());
-    for (int i = 0; i < 300; ++i) fonts.Load("Liberation Mono", i, 0);
-    kept = fonts.Load("Liberation Mono", 9, 0);
-    ASSERT_NE(kept, nullptr);
-    EXPECT_EQ(fonts.Load("Liberation Mono", 9, 0), kept);
+    kept = fonts.Load("Liberation Mono", 10, 0);
+    for (int64_t size = 11; size < 11 + static_cast<int64_t>(PangoFonts::Capacity) - 2; ++size) {
+      fonts.Load("Liberation Mono", size, 0);
+    }
+    EXPECT_EQ(fonts.Cached(), PangoFonts::Capacity);
+    EXPECT_FALSE(released.expired()) << "a font released by its holders leaves the cache only when it is full";
+    fonts.Load("Liberation Mono", 1000, 0);
+    EXPECT_TRUE(released.expired()) << "the oldest font stays cached beyond the capacity";
+    for (int64_t size = 2000; size < 3000; ++size) fonts.Load("Liberation Mono", size, FontBold);
+    EXPECT_EQ(fonts.Cached(), PangoFonts::Capacity);
+    EXPECT_NE(fonts.Load("Liberation Mono", 10, 0), kept);
   }
   EXPECT_EQ(kept->FaceName(), "Liberation Mono");
+  EXPECT_EQ(kept->Size(), 10);
 }
 
 }  // namespace

@@ -80,11 +80,6 @@ TEST_F(CanvasTest, MouseEventsCarryCanvasPixelsButtonsAndModifiers) {
   }
 }
 
-TEST_F(CanvasTest, RightButtonIsNotReported) {
-  QTest::mouseClick(canvas, Qt::RightButton, {}, At(5, 5));
-  EXPECT_TRUE(sink.Events.empty());
-}
-
 TEST_F(CanvasTest, DoubleClickIsAPressFollowedByTheDoubleClick) {
   // Through the window, so Qt makes the double click out of two clicks as it does for a user.
   QTest::mouseDClick(window.Widget()->windowHandle(), Qt::LeftButton, {}, canvas->mapTo(window.Widget(), At(30, 40)));
@@ -129,15 +124,75 @@ TEST_F(CanvasTest, KeysCarryVirtualKeyCodesAndModifiers) {
   }
 }
 
-TEST_F(CanvasTest, ReleasedModifierKeyIsNoLongerHeldAndRepeatsAreKeyDownsOnly) {
+TEST_F(CanvasTest, ReleasedModifierKeyIsNoLongerHeld) {
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_Shift, Qt::ShiftModifier);
   QApplication::sendEvent(canvas, &release);
-  QKeyEvent repeatedRelease(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QString(" "), true);
-  QApplication::sendEvent(canvas, &repeatedRelease);
   ASSERT_EQ(sink.Events.size(), 1u);
   EXPECT_EQ(sink.Events[0].Type, ControlEventType::KeyUp);
   EXPECT_EQ(sink.Events[0].Input.Key, Key::Shift);
   EXPECT_EQ(sink.Events[0].Input.Modifiers, 0);
+}
+
+TEST_F(CanvasTest, AHeldKeyIsOnePressAndOneReleaseWhateverItsRepeats) {
+  // Qt repeats a held key as release and press pairs marked as auto-repeated.
+  canvas->setFocus();
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QString(" "));
+  QApplication::sendEvent(canvas, &press);
+  for (int i = 0; i < 3; ++i) {
+    QKeyEvent repeatedRelease(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QString(" "), true);
+    QApplication::sendEvent(canvas, &repeatedRelease);
+    QKeyEvent repeatedPress(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QString(" "), true);
+    QApplication::sendEvent(canvas, &repeatedPress);
+  }
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QString(" "));
+  QApplication::sendEvent(canvas, &release);
+  EXPECT_EQ(Types(), (std::vector<ControlEventType>{ControlEventType::KeyDown, ControlEventType::KeyUp}));
+  for (const Event& event : sink.Events) EXPECT_EQ(event.Input.Key, Key::Space);
+}
+
+TEST_F(CanvasTest, LosingTheFocusIsReported) {
+  window.Widget()->activateWindow();
+  canvas->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return canvas->hasFocus(); }));
+  sink.Events.clear();
+  controls.Widget(46)->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !canvas->hasFocus(); }));
+  ASSERT_EQ(sink.Events.size(), 1u);
+  EXPECT_EQ(sink.Events[0].Type, ControlEventType::FocusLost);
+  EXPECT_EQ(sink.Events[0].Id, 0);
+}
+
+TEST_F(CanvasTest, APressWhoseReleaseWentElsewhereIsReleasedAtTheNextMouseEvent) {
+  const auto hover = [&](int x, int y) {
+    QMouseEvent move(QEvent::MouseMove, At(x, y), canvas->mapToGlobal(At(x, y)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(canvas, &move);
+  };
+  // As when the press opens a dialog that takes the release.
+  QTest::mousePress(canvas, Qt::LeftButton, {}, At(10, 10));
+  hover(40, 30);
+  hover(50, 30);
+  QTest::mousePress(canvas, Qt::LeftButton, {}, At(60, 30));
+  QTest::mousePress(canvas, Qt::LeftButton, {}, At(70, 30));
+  EXPECT_EQ(Types(), (std::vector<ControlEventType>{ControlEventType::LeftDown, ControlEventType::LeftUp,
+                                                    ControlEventType::MouseMove, ControlEventType::MouseMove,
+                                                    ControlEventType::LeftDown, ControlEventType::LeftUp,
+                                                    ControlEventType::LeftDown}));
+  EXPECT_EQ(sink.Events[1].Input.X, 40);
+  EXPECT_EQ(sink.Events[1].Input.Buttons, 0);
+}
+
+TEST_F(CanvasTest, WheelEnterLeaveAndOtherButtonsAreNotReported) {
+  QWheelEvent wheel(QPointF(At(5, 5)), canvas->mapToGlobal(QPointF(At(5, 5))), QPoint(0, 120), QPoint(0, 120),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(canvas, &wheel);
+  QEnterEvent enter(QPointF(At(5, 5)), QPointF(At(5, 5)), canvas->mapToGlobal(QPointF(At(5, 5))));
+  QApplication::sendEvent(canvas, &enter);
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(canvas, &leave);
+  QTest::mouseClick(canvas, Qt::MiddleButton, {}, At(5, 5));
+  QTest::mouseClick(canvas, Qt::RightButton, {}, At(5, 5));
+  EXPECT_TRUE(sink.Events.empty());
 }
 
 TEST_F(CanvasTest, HeldButtonKeepsTheMouseOnTheCanvas) {

@@ -2,12 +2,12 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <functional>
 
+#include "platform/qt/name_list.h"
 #include "qt_fixture.h"
 
 namespace drawlet::platform {
@@ -26,7 +26,7 @@ TEST_F(ControlsTest, EachKindMakesItsWidget) {
       {ControlKind::Spin, -10, 10, "QSpinBox", false},       {ControlKind::String, 0, 0, "QLineEdit", false},
       {ControlKind::Button, 0, 0, "QPushButton", false},     {ControlKind::Button, 1, 0, "QPushButton", true},
       {ControlKind::CheckBox, 0, 0, "QCheckBox", true},      {ControlKind::Combo, 0, 0, "QComboBox", false},
-      {ControlKind::ListBox, 0, 0, "QListWidget", false},    {ControlKind::ImageButton, 0, 0, "QToolButton", false},
+      {ControlKind::ListBox, 0, 0, "QListView", false},      {ControlKind::ImageButton, 0, 0, "QToolButton", false},
       {ControlKind::ImageButton, 1, 0, "QToolButton", true},
   };
   auto image = std::make_shared<OwnedImage>();
@@ -48,7 +48,7 @@ TEST_F(ControlsTest, EachKindMakesItsWidget) {
   EXPECT_EQ(spin->maximum(), 10);
   EXPECT_TRUE(spin->alignment().testFlag(Qt::AlignRight));
   EXPECT_FALSE(qobject_cast<QComboBox*>(controls.Widget(106))->isEditable());
-  EXPECT_EQ(qobject_cast<QListWidget*>(controls.Widget(107))->selectionMode(), QAbstractItemView::MultiSelection);
+  EXPECT_EQ(dynamic_cast<NameList*>(controls.Widget(107))->selectionMode(), QAbstractItemView::MultiSelection);
   EXPECT_EQ(qobject_cast<QAbstractButton*>(controls.Widget(109))->icon().actualSize(QSize(25, 25)), QSize(2, 2));
 }
 
@@ -195,7 +195,7 @@ TEST_F(ControlsTest, UserChangesRaiseChangedEventsOfTheControl) {
     controls.AddItem(id, "Box_1");
     controls.AddItem(id, "Box_2");
   }
-  auto* list = qobject_cast<QListWidget*>(controls.Widget(45));
+  auto* list = dynamic_cast<NameList*>(controls.Widget(45));
 
   struct Case {
     int64_t Id;
@@ -211,7 +211,7 @@ TEST_F(ControlsTest, UserChangesRaiseChangedEventsOfTheControl) {
       {19, [&] { QTest::keyClick(controls.Widget(19), Qt::Key_Down); }, 1},
       {45,
        [&] {
-         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
        },
        1},
   };

@@ -1,9 +1,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -64,6 +66,20 @@ class DialogsTest : public QtWindowTest {
   QtDialogs dialogs{window};
   QtMessageBoxes messages{window};
 };
+
+TEST_F(DialogsTest, MessageBoxLinesAreNotWrapped) {
+  const QString longest = "Vector drawing is a software made by Quennard, to create vectoriel Shapes and animation.";
+  int room = 0, needed = 0;
+  WhenDialogShows([&](QWidget* dialog) {
+    auto* label = dialog->findChild<QLabel*>("qt_msgbox_label");
+    ASSERT_NE(label, nullptr);
+    room = label->contentsRect().width();
+    needed = label->fontMetrics().horizontalAdvance(longest);
+    qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::Ok)->click();
+  });
+  messages.Show("Info", longest.toStdString() + "\nVersion : 0.10", MessageIcon::None);
+  EXPECT_GE(room, needed) << "the longest line fits on one line";
+}
 
 TEST_F(DialogsTest, MessageBoxShowsTheExactTextWithItsIconAndOkOnly) {
   struct Case {
@@ -126,7 +142,61 @@ TEST_F(DialogsTest, OpenFileAnswersTheChosenPath) {
   EXPECT_EQ(dialogs.OpenFile("Save", "", "txt|*.txt", 0), path.toStdString());
 }
 
-TEST_F(DialogsTest, InputAnswersTheTextOrEmptyOnCancel) {
+// Makes a folder the current directory for the test's lifetime.
+class CurrentFolder {
+ public:
+  explicit CurrentFolder(const QString& path) : before_(QDir::currentPath()) { QDir::setCurrent(path); }
+  ~CurrentFolder() { QDir::setCurrent(before_); }
+
+ private:
+  QString before_;
+};
+
+TEST_F(DialogsTest, FileDialogsStartInTheShapesFolderThenWhereTheLastChoiceWas) {
+  QTemporaryDir app;
+  ASSERT_TRUE(QDir(app.path()).mkpath("data/shapes"));
+  ASSERT_TRUE(QDir(app.path()).mkpath("docs"));
+  const CurrentFolder current(app.path());
+  QString shown;
+  const auto recordFolder = [&](QWidget* dialog) {
+    auto* files = qobject_cast<QFileDialog*>(dialog);
+    shown = files->directory().canonicalPath();
+    files->reject();
+  };
+  WhenDialogShows(recordFolder);
+  dialogs.OpenFile("Save", "", "txt|*.txt", 0);
+  EXPECT_EQ(shown, QDir(app.filePath("data/shapes")).canonicalPath());
+
+  // A cancelled dialog is no choice.
+  WhenDialogShows(recordFolder);
+  dialogs.SaveFile("Save Image...", "", "png Images|*.png|All Files|*.*", 0);
+  EXPECT_EQ(shown, QDir(app.filePath("data/shapes")).canonicalPath());
+
+  const QString chosen = app.filePath("docs/plan.txt");
+  WhenDialogShows([&](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(chosen);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  EXPECT_EQ(dialogs.SaveFile("Save", "", "txt|*.txt", 0), chosen.toStdString());
+  WhenDialogShows(recordFolder);
+  dialogs.OpenFile("Save", "", "txt|*.txt", 0);
+  EXPECT_EQ(shown, QDir(app.filePath("docs")).canonicalPath());
+}
+
+TEST_F(DialogsTest, FileDialogsStartInTheCurrentFolderWithoutAShapesFolder) {
+  QTemporaryDir app;
+  const CurrentFolder current(app.path());
+  QString shown;
+  WhenDialogShows([&](QWidget* dialog) {
+    auto* files = qobject_cast<QFileDialog*>(dialog);
+    shown = files->directory().canonicalPath();
+    files->reject();
+  });
+  dialogs.OpenFile("Save", "", "txt|*.txt", 0);
+  EXPECT_EQ(shown, QDir(app.path()).canonicalPath());
+}
+
+TEST_F(DialogsTest, InputTellsAnEmptyAnswerFromACancel) {
   QString message;
   WhenDialogShows([&](QWidget* dialog) {
     auto* input = qobject_cast<QInputDialog*>(dialog);
@@ -137,11 +207,18 @@ TEST_F(DialogsTest, InputAnswersTheTextOrEmptyOnCancel) {
   EXPECT_EQ(dialogs.Input("New Name", "Set the name for this object", "Obj_"), "Obj_2");
   EXPECT_EQ(message, "Set the name for this object");
 
+  WhenDialogShows([](QWidget* dialog) {
+    auto* input = qobject_cast<QInputDialog*>(dialog);
+    input->setTextValue("");
+    input->accept();
+  });
+  EXPECT_EQ(dialogs.Input("Text", "Change the text", "Hello"), std::optional<std::string>(""));
+
   WhenDialogShows([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
-  EXPECT_EQ(dialogs.Input("Text", "Change the text", "Hello"), "");
+  EXPECT_EQ(dialogs.Input("Text", "Change the text", "Hello"), std::nullopt);
 }
 
-TEST_F(DialogsTest, ColorKeepsTheAlphaAndAnswersMinusOneOnCancel) {
+TEST_F(DialogsTest, ColorKeepsTheAlphaAndTellsWhiteFromACancel) {
   const int64_t initial = Rgba(220, 220, 120, 128);
   QColor shown;
   WhenDialogShows([&](QWidget* dialog) {
@@ -153,8 +230,16 @@ TEST_F(DialogsTest, ColorKeepsTheAlphaAndAnswersMinusOneOnCancel) {
   EXPECT_EQ(dialogs.Color(initial), Rgba(10, 20, 30, 128));
   EXPECT_EQ(shown, QColor(220, 220, 120));
 
+  // Opaque white is -1 as a signed colour, so it must not read as a cancel.
+  WhenDialogShows([](QWidget* dialog) {
+    auto* colors = qobject_cast<QColorDialog*>(dialog);
+    colors->setCurrentColor(QColor(255, 255, 255));
+    colors->accept();
+  });
+  EXPECT_EQ(dialogs.Color(Rgba(0, 0, 0, 255)), std::optional<int64_t>(-1));
+
   WhenDialogShows([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
-  EXPECT_EQ(dialogs.Color(initial), -1);
+  EXPECT_EQ(dialogs.Color(initial), std::nullopt);
 }
 
 TEST_F(DialogsTest, FontAnswersItsFaceSizeAndStyleBits) {
