@@ -2,6 +2,7 @@
 
 #include "render/drawn_shapes.h"
 #include "render/overlays.h"
+#include "render/shape_bounds.h"
 #include "render/shape_fx.h"
 #include "render/shape_path.h"
 #include "render/shape_style.h"
@@ -36,10 +37,8 @@ void MakeCurrent(Document& doc, EditorState& state, int64_t object, int64_t shap
   outcome.ShapeChanged = true;
 }
 
-// The click test of one shape against its path, built and not painted yet.
-void TestHit(Document& doc, EditorState& state, int64_t object, int64_t shape, int64_t x, int64_t y,
-             platform::VectorCanvas& canvas, HitOutcome& outcome) {
-  const bool inside = canvas.ContainsPoint(static_cast<double>(x), static_cast<double>(y));
+// The click test of one shape whose figure holds the mouse or not.
+void TestHit(Document& doc, EditorState& state, int64_t object, int64_t shape, bool inside, HitOutcome& outcome) {
   if (inside && state.TransformState == 0) {
     if (state.ShiftDown != 0) {
       state.TransformState = 2;
@@ -56,15 +55,39 @@ bool HitTesting(const EditorState& state) {
   return state.CreateState == 0 && (state.HitState == 0 || state.HitState == -1);
 }
 
+// The part of the view the canvas shows, in view units, with a pixel around it for the
+// antialiased edges; none at a zoom that shows nothing.
+ViewBox ShownArea(const platform::VectorCanvas& canvas, double zoom) {
+  ViewBox area;
+  if (zoom <= 0) return area;
+  area.Add(-1 / zoom, -1 / zoom);
+  area.Add((canvas.Width() + 1) / zoom, (canvas.Height() + 1) / zoom);
+  return area;
+}
+
 void DrawShapes(Document& doc, EditorState& state, const sVdOptions& options, platform::VectorCanvas& canvas,
                 int64_t x, int64_t y, HitOutcome& outcome) {
+  const ViewBox shown = ShownArea(canvas, options.Zoom * 0.01);
+  const double mx = static_cast<double>(x);
+  const double my = static_cast<double>(y);
   for (int64_t i = 0; i <= LastIndex(doc.Objects); ++i) {
     if (!ObjectIsDrawn(doc.Objects[static_cast<size_t>(i)])) continue;
     for (int64_t j = 0; j <= LastIndex(doc.Objects[static_cast<size_t>(i)].Shapes); ++j) {
       if (options.ShowOnlySel != 0 && j != state.CurrentShape) continue;
+      const Shape& s = doc.Objects[static_cast<size_t>(i)].Shapes[static_cast<size_t>(j)];
+      // A shape that paints nothing on the canvas is not drawn, and its figure cannot hold
+      // the mouse, which is on the canvas; the click test still settles its flag.
+      if (!PaintedBox(s, state).Meets(shown.MinX, shown.MinY, shown.MaxX, shown.MaxY)) {
+        if (HitTesting(state)) TestHit(doc, state, i, j, false, outcome);
+        continue;
+      }
       DrawShapeFxLayer(doc, state, i, j, DepthBack, canvas);
       AppendShapePath(doc, state, i, j, canvas);
-      if (HitTesting(state)) TestHit(doc, state, i, j, x, y, canvas, outcome);
+      if (HitTesting(state)) {
+        // The exact test walks the whole path; the box answers most misses first.
+        const bool inside = FigureBox(s, state).Meets(mx, my, mx, my) && canvas.ContainsPoint(mx, my);
+        TestHit(doc, state, i, j, inside, outcome);
+      }
       PaintShapeStyle(doc, i, j, canvas);
       DrawShapeFxLayer(doc, state, i, j, DepthFront, canvas);
     }

@@ -250,7 +250,7 @@ TEST(RedrawCanvas, OverlaysComeLastAtTheZoom) {
   o.Options.ShowCameraBorder = 1;
   o.Doc.Objects = {ObjectWith({fakes::BoxAt(10, 10, 20, 20)})};
   fakes::RecordingView view;
-  RedrawCanvas(o.Doc, o.State, o.Options, o.Canvas, view, 500, 500);
+  RedrawCanvas(o.Doc, o.State, o.Options, o.Canvas, view, 15, 15);
   std::vector<std::string> calls = o.Canvas.CallsFrom("Scale");
   ASSERT_EQ(calls.front(), "Scale(2,2)");
   ASSERT_EQ(calls.back(), "EndDrawing()");
