@@ -131,6 +131,8 @@ void QualifyingEvent(ToolContext& c, bool press, const platform::CanvasInput& in
 void Release(ToolContext& c) {
   EditorState& state = c.S.State;
   EndGestureStep(c.S);
+  // The panels wait through a drag; once it ends they show what it made of the current shape.
+  const bool edited = state.CreateState != 0 || state.TransformState != 0;
   state.TransformState = 0;
   state.HitState = 0;
   state.MouseDown = 0;
@@ -139,6 +141,7 @@ void Release(ToolContext& c) {
     state.Tool = ToolMove;
     ShowToolButtonPressed(c.Controls, ToolButtonOf(ToolMove));
   }
+  if (edited && HasCurrentShape(c.S)) c.S.View.LoadPropertyControls();
 }
 
 bool IsMouseEvent(ControlEventType type) {

@@ -51,6 +51,18 @@ TEST(DrawingInTheEditor, ABoxFromTheToolBarAtTheZoomOfTheOptions) {
   EXPECT_EQ(PressedToolButtons(f), std::vector<int64_t>{2});
 }
 
+TEST(DrawingInTheEditor, ThePanelsShowWhatTheDragMadeOnceItEnds) {
+  AppFixture f;
+  ASSERT_TRUE(f.Start());
+  LoopPass(f.Editor, Clicked(13));  // the Circle tool
+  LoopPass(f.Editor, OnCanvas(ControlEventType::LeftDown, 200, 100, 1));
+  LoopPass(f.Editor, OnCanvas(ControlEventType::MouseMove, 260, 140, 1));
+  EXPECT_EQ(f.Controls.State(62), 5) << "no refresh during the drag";
+  LoopPass(f.Editor, OnCanvas(ControlEventType::LeftUp, 260, 140, 0));
+  EXPECT_EQ(f.Controls.State(62), 60);
+  EXPECT_EQ(f.Controls.State(63), 40);
+}
+
 TEST(DrawingInTheEditor, ViewResetUndoesAPanAndKeepsTheZoom) {
   AppFixture f;
   ASSERT_TRUE(f.Start());
