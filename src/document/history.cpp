@@ -34,9 +34,26 @@ bool SameShapeContent(const Shape& a, const Shape& b) {
 
 bool SameShape(const Shape& a, const Shape& b) { return a.Selected == b.Selected && SameShapeContent(a, b); }
 
+// Calls field(a.F, b.F) for every field of two objects but their shapes, so the copy, swap and
+// comparison of an object's own fields all name the same fields.
+template <typename A, typename B, typename Field>
+void ForEachObjectField(A& a, B& b, Field field) {
+  field(a.HasShape, b.HasShape);
+  field(a.Name, b.Name);
+  field(a.Order, b.Order);
+  field(a.Alpha, b.Alpha);
+  field(a.X, b.X);
+  field(a.Y, b.Y);
+  field(a.W, b.W);
+  field(a.H, b.H);
+  field(a.Hidden, b.Hidden);
+  field(a.Locked, b.Locked);
+}
+
 bool SameObjectFields(const ObjectLayer& a, const ObjectLayer& b) {
-  return std::tie(a.HasShape, a.Name, a.Order, a.Alpha, a.X, a.Y, a.W, a.H, a.Hidden, a.Locked) ==
-         std::tie(b.HasShape, b.Name, b.Order, b.Alpha, b.X, b.Y, b.W, b.H, b.Hidden, b.Locked);
+  bool same = true;
+  ForEachObjectField(a, b, [&same](const auto& x, const auto& y) { same = same && x == y; });
+  return same;
 }
 
 bool SameObject(const ObjectLayer& a, const ObjectLayer& b) {
@@ -77,30 +94,12 @@ std::vector<T> CopyFrom(const std::vector<T>& items, int64_t first) {
 ObjectLayer FieldsOf(const ObjectLayer& object) {
   ObjectLayer fields;
   fields.Shapes.clear();
-  fields.HasShape = object.HasShape;
-  fields.Name = object.Name;
-  fields.Order = object.Order;
-  fields.Alpha = object.Alpha;
-  fields.X = object.X;
-  fields.Y = object.Y;
-  fields.W = object.W;
-  fields.H = object.H;
-  fields.Hidden = object.Hidden;
-  fields.Locked = object.Locked;
+  ForEachObjectField(fields, object, [](auto& to, const auto& from) { to = from; });
   return fields;
 }
 
 void SwapFields(ObjectLayer& live, ObjectLayer& stored) {
-  std::swap(live.HasShape, stored.HasShape);
-  std::swap(live.Name, stored.Name);
-  std::swap(live.Order, stored.Order);
-  std::swap(live.Alpha, stored.Alpha);
-  std::swap(live.X, stored.X);
-  std::swap(live.Y, stored.Y);
-  std::swap(live.W, stored.W);
-  std::swap(live.H, stored.H);
-  std::swap(live.Hidden, stored.Hidden);
-  std::swap(live.Locked, stored.Locked);
+  ForEachObjectField(live, stored, [](auto& x, auto& y) { std::swap(x, y); });
 }
 
 const ObjectLayer* ObjectAt(const Document& doc, int64_t i) {

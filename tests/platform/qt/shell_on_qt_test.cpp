@@ -6,9 +6,12 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <memory>
 #include <QSpinBox>
+#include <unistd.h>
+
 #include <filesystem>
+#include <memory>
+#include <string>
 
 #include "app/app.h"
 #include "app/main_window.h"
@@ -72,7 +75,8 @@ TEST_F(ShellOnQtTest, AddControlMakesToggleImageButtonsAndSetsEveryStateButNoSta
 class LayoutOnQtTest : public testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / "drawlet-layout-on-qt";
+    // One folder per process: ctest runs the tests of this fixture side by side.
+    folder_ = fs::temp_directory_path() / ("drawlet-layout-on-qt-" + std::to_string(::getpid()));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     previous_ = fs::current_path();
