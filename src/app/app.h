@@ -21,6 +21,7 @@
 #include "platform/raster_canvas.h"
 #include "platform/system.h"
 #include "platform/vector_canvas.h"
+#include "render/scene_renderer.h"
 #include "platform/window.h"
 #include "tools/tool_context.h"
 
@@ -68,6 +69,8 @@ struct App {
   std::vector<std::string> Tips;
   // The drawing target of the main canvas, sized to control 0 at each redraw.
   std::unique_ptr<platform::VectorCanvas> Canvas;
+  // Draws the main canvas, keeping what an edit or a pan does not change.
+  SceneRenderer Renderer{Ports.Canvases, SharedRenderWorkers()};
   ShellView View{*this};
   // Recording starts once the start-up has made the first object.
   History UndoHistory;

@@ -2,7 +2,6 @@
 
 #include "app/app.h"
 #include "panels/window_controls.h"
-#include "render/scene.h"
 
 namespace drawlet {
 
@@ -23,9 +22,9 @@ bool FitCanvasToControl(App& app) {
 
 }  // namespace
 
-void RedrawMainCanvas(App& app, int64_t x, int64_t y) {
+void RedrawMainCanvas(App& app, int64_t x, int64_t y, CanvasChange change) {
   if (!app.Ports.Controls.Exists(MainCanvasId) || !FitCanvasToControl(app)) return;
-  RedrawCanvas(app.Doc, app.State, app.Options, *app.Canvas, app.View, x, y);
+  app.Renderer.Redraw(app.Doc, app.State, app.Options, *app.Canvas, app.View, x, y, change);
   app.Ports.Controls.ShowImage(MainCanvasId, app.Canvas->DrawnImage());
 }
 

@@ -69,7 +69,7 @@ void LayoutMainWindow(App& app) {
   canvas.H = d;
   controls.SetGeometry(MainCanvasId, canvas);
 
-  RedrawMainCanvas(app, 0, 0);
+  RedrawMainCanvas(app, 0, 0, CanvasChange::Anything);
 
   platform::Rect right = controls.Geometry(RightPanelId);
   right.X = canvas.X + canvas.W + 2 * PanelGap;

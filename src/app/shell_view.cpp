@@ -37,7 +37,9 @@ void ShellView::RefillFxList() { drawlet::RefillFxList(app_.Ports.Controls, app_
 
 void ShellView::ShowPresets(const std::vector<std::string>& names) { drawlet::ShowPresets(app_.Ports.Controls, names); }
 
-void ShellView::RedrawCanvas() { RedrawMainCanvas(app_, 0, 0); }
+void ShellView::RedrawCanvas() { RedrawMainCanvas(app_, 0, 0, CanvasChange::Anything); }
+
+void ShellView::RedrawCurrentShape() { RedrawMainCanvas(app_, 0, 0, CanvasChange::CurrentShape); }
 
 void ShellView::SetWindowTitle(const std::string& title) { app_.Ports.Window.SetTitle(title); }
 

@@ -27,6 +27,7 @@ class ShellView : public EditorView {
 
   // Redraws the main canvas with the mouse at (0, 0).
   void RedrawCanvas() override;
+  void RedrawCurrentShape() override;
   void SetWindowTitle(const std::string& title) override;
   void FocusCanvas() override;
   // The pointer in the area below the menu bar, -1 on an axis where it is outside.

@@ -21,6 +21,8 @@ class EditorView {
   // Replaces the items of the preset list.
   virtual void ShowPresets(const std::vector<std::string>& names) = 0;
   virtual void RedrawCanvas() = 0;
+  // Repaints the canvas after a change to the current shape alone.
+  virtual void RedrawCurrentShape() = 0;
   virtual void SetWindowTitle(const std::string& title) = 0;
   virtual void FocusCanvas() = 0;
   // Mouse position in the main window's inner area, -1 on an axis where it is outside.
@@ -37,6 +39,7 @@ class NullView : public EditorView {
   void RefillFxList() override {}
   void ShowPresets(const std::vector<std::string>&) override {}
   void RedrawCanvas() override {}
+  void RedrawCurrentShape() override {}
   void SetWindowTitle(const std::string&) override {}
   void FocusCanvas() override {}
   void MousePosition(int64_t& x, int64_t& y) override { x = -1; y = -1; }

@@ -28,7 +28,7 @@ void ChangeColor(Session& s, std::vector<ShapeFx>& effects) {
 bool EditFx(Session& s, platform::Controls& controls, int64_t id, std::vector<ShapeFx>& effects) {
   if (id == FxColorId) {
     ChangeColor(s, effects);
-    s.View.RedrawCanvas();
+    s.View.RedrawCurrentShape();
     return true;
   }
   if (!HasIndex(effects, s.State.CurrentFx)) return false;
@@ -53,7 +53,7 @@ bool EditFx(Session& s, platform::Controls& controls, int64_t id, std::vector<Sh
     case FxScaleId: fx.Scale = WrapI16(controls.State(FxScaleId)); break;
     default: return false;
   }
-  s.View.RedrawCanvas();
+  s.View.RedrawCurrentShape();
   return true;
 }
 

@@ -160,7 +160,7 @@ bool EditShape(Session& s, platform::Controls& controls, int64_t id, Shape& shap
     case FontButtonId: ChangeFont(s, shape); break;
     default: return false;
   }
-  s.View.RedrawCanvas();
+  s.View.RedrawCurrentShape();
   return true;
 }
 

@@ -9,6 +9,20 @@
 
 namespace drawlet::platform {
 
+// A rectangle of pixels from (Left, Top) up to but not including (Right, Bottom).
+struct PixelBox {
+  int32_t Left = 0;
+  int32_t Top = 0;
+  int32_t Right = 0;
+  int32_t Bottom = 0;
+};
+
+// How CompositeImage puts an image's pixels on the target.
+enum class ImageBlend : uint8_t {
+  Replace,  // the image's pixels take the place of the target's
+  Over,     // the image is composited source over the target
+};
+
 // A 2-D vector drawing service on a raster target the canvas owns. Coordinates are user
 // units, mapped to pixels by the user transform (y points down). Drawing is antialiased and
 // blends source over. Each paint call (Fill, Stroke, StrokeDashed, StrokeDotted, DrawImage)
@@ -30,6 +44,9 @@ class VectorCanvas {
   virtual bool BeginDrawing() = 0;
   // Ends the drawing; the pixels are complete afterwards.
   virtual void EndDrawing() = 0;
+
+  // Replaces every pixel of the target by the RGBA colour, whatever was drawn before.
+  virtual void Clear(int64_t rgba) = 0;
 
   // Sets the user transform to the identity: one user unit per pixel, origin top-left.
   virtual void ResetTransform() = 0;
@@ -82,6 +99,13 @@ class VectorCanvas {
   // foreign handle paints nothing. Consumes the path like the other paint calls.
   virtual void DrawImage(const ImageHandle& image, uint8_t opacity, double width, double height) = 0;
 
+  // Puts an image at its natural size with its top-left corner at device pixel (x, y), cut to
+  // the target, whatever the transform. Consumes the path like the paint calls.
+  virtual void CompositeImage(const ImageHandle& image, int32_t x, int32_t y, ImageBlend blend) = 0;
+
+  // Forgets the path without painting it.
+  virtual void DiscardPath() = 0;
+
   // Whether (x, y) in user units at the current transform lies inside the path under the
   // even-odd rule; the path is left unchanged.
   virtual bool ContainsPoint(double x, double y) = 0;
@@ -91,6 +115,14 @@ class VectorCanvas {
   virtual ImageHandle DrawnImage() const = 0;
   // The drawn pixels for display.
   virtual PixelRows Pixels() const = 0;
+
+  // A canvas on the box's part of this target, cut to it, with this canvas's size, coordinates
+  // and background; it draws nothing elsewhere. For a box of whole rows what it draws there is
+  // what this canvas would draw; where a box's side cuts a figure, its antialiased edge may
+  // come out a little otherwise. It may be drawn on from another thread while this canvas draws nothing, and must
+  // be destroyed before this canvas draws again, resizes or goes. Null for an empty box or a target
+  // that cannot be shared.
+  virtual std::unique_ptr<VectorCanvas> Region(const PixelBox& box) = 0;
 };
 
 // Makes canvases with their own targets.

@@ -2,11 +2,12 @@
 
 #include <cstdint>
 
-#include "model/editor_state.h"
 #include "document/editor_view.h"
-#include "model/records.h"
 #include "io/options.h"
+#include "model/editor_state.h"
+#include "model/records.h"
 #include "platform/vector_canvas.h"
+#include "render/render_workers.h"
 
 namespace drawlet {
 
@@ -16,8 +17,11 @@ namespace drawlet {
 // becomes current together with its object (Shift adds it to the selection instead), and the
 // tools read back CurrentShape, the Selected flags, HitState, TransformState and the grab
 // offsets. When the current shape changed, the panels are refreshed through the view once the
-// drawing has ended. A canvas that cannot be drawn on keeps its last image.
+// drawing has ended. A canvas that cannot be drawn on keeps its last image. The shapes are
+// painted in bands that the workers draw at once (the shared ones when none are given).
 void RedrawCanvas(Document& doc, EditorState& state, const sVdOptions& options, platform::VectorCanvas& canvas,
                   EditorView& view, int64_t x, int64_t y);
+void RedrawCanvas(Document& doc, EditorState& state, const sVdOptions& options, platform::VectorCanvas& canvas,
+                  EditorView& view, int64_t x, int64_t y, RenderWorkers& workers);
 
 }  // namespace drawlet

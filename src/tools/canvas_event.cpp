@@ -120,7 +120,12 @@ void QualifyingEvent(ToolContext& c, bool press, const platform::CanvasInput& in
   }
   if (state.TransformState != 0 || state.MouseDown == 1 || c.Memory.RedrawRequest == 1) {
     c.Memory.RedrawRequest = 0;
-    c.Canvas.Redraw(c.Memory.LastX, c.Memory.LastY);
+    // A press may have changed anything; a move changes only the shapes of its gesture, or the
+    // view offset when it pans.
+    const CanvasChange change = press      ? CanvasChange::Anything
+                                : panning ? CanvasChange::ViewOffset
+                                          : CanvasChange::GestureShapes;
+    c.Canvas.Redraw(c.Memory.LastX, c.Memory.LastY, change);
     if (started) {
       JoinTransformedShapes(c.S);
       JoinShapesOfThePress(c, c.Memory.LastX, c.Memory.LastY);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "document/session.h"
+#include "render/scene_renderer.h"
 #include "platform/controls.h"
 
 namespace drawlet {
@@ -53,8 +54,9 @@ class ToolCanvas {
   // Opens the canvas for drawing around the tool steps of an event; false when it cannot.
   virtual bool BeginDrawing() = 0;
   virtual void EndDrawing() = 0;
-  // Repaints the canvas; (x, y) in view units is the mouse for the click selection.
-  virtual void Redraw(int64_t x, int64_t y) = 0;
+  // Repaints the canvas; (x, y) in view units is the mouse for the click selection, and change
+  // says what the tool step may have changed since the last redraw.
+  virtual void Redraw(int64_t x, int64_t y, CanvasChange change) = 0;
 };
 
 // Everything a tool step works on.

@@ -244,8 +244,12 @@ class BlankCanvas : public platform::VectorCanvas {
   void StrokeDotted(double, double) override {}
   void DrawImage(const platform::ImageHandle&, uint8_t, double, double) override {}
   bool ContainsPoint(double, double) override { return false; }
+  void Clear(int64_t) override {}
+  void CompositeImage(const platform::ImageHandle&, int32_t, int32_t, platform::ImageBlend) override {}
+  void DiscardPath() override {}
   platform::ImageHandle DrawnImage() const override { return std::make_shared<FakeImage>(width_, height_); }
   platform::PixelRows Pixels() const override { return {}; }
+  std::unique_ptr<platform::VectorCanvas> Region(const platform::PixelBox&) override { return nullptr; }
 
  private:
   int32_t width_, height_;

@@ -137,6 +137,7 @@ class RecordingView : public EditorView {
     Calls.push_back("presets");
   }
   void RedrawCanvas() override { Calls.push_back("canvas"); }
+  void RedrawCurrentShape() override { Calls.push_back("canvas"); }
   void SetWindowTitle(const std::string& title) override {
     Title = title;
     Calls.push_back("title");

@@ -251,11 +251,13 @@ TEST(RedrawCanvas, OverlaysComeLastAtTheZoom) {
   o.Doc.Objects = {ObjectWith({fakes::BoxAt(10, 10, 20, 20)})};
   fakes::RecordingView view;
   RedrawCanvas(o.Doc, o.State, o.Options, o.Canvas, view, 15, 15);
-  std::vector<std::string> calls = o.Canvas.CallsFrom("Scale");
-  ASSERT_EQ(calls.front(), "Scale(2,2)");
+  std::vector<std::string> calls = o.Canvas.CallsFrom("Clear");
+  ASSERT_EQ(calls.at(1), "Scale(2,2)");
   ASSERT_EQ(calls.back(), "EndDrawing()");
-  // after the box's own five calls come the aids: the 10-unit anchor box is 20 pixels at 200 %
-  const std::vector<std::string> aids(calls.begin() + 6, calls.end() - 1);
+  // after the box's own four paint calls the zoom is set again for the aids: the 10-unit anchor
+  // box is 20 pixels at 200 %
+  ASSERT_EQ(calls.at(8), "Scale(2,2)");
+  const std::vector<std::string> aids(calls.begin() + 9, calls.end() - 1);
   EXPECT_EQ(aids.front(), "AddBox(5,5,10,10)");
   EXPECT_EQ(std::vector<std::string>(aids.end() - 3, aids.end()),
             (std::vector<std::string>{"AddBox(0,0,1024,768)", "SetColor(255,120,120,255)", "StrokeFlat(2)"}));

@@ -256,6 +256,24 @@ void RecordingCanvas::DrawImage(const platform::ImageHandle& image, uint8_t opac
   ConsumePath();
 }
 
+void RecordingCanvas::Clear(int64_t rgba) {
+  Record("Clear", {static_cast<double>(RedOf(rgba)), static_cast<double>(GreenOf(rgba)),
+                   static_cast<double>(BlueOf(rgba)), static_cast<double>(AlphaOf(rgba))});
+  if (raster_) std::fill(raster_->Alpha.begin(), raster_->Alpha.end(), AlphaOf(rgba));
+}
+
+void RecordingCanvas::CompositeImage(const platform::ImageHandle& image, int32_t x, int32_t y,
+                                     platform::ImageBlend blend) {
+  Record(blend == platform::ImageBlend::Replace ? "ReplaceImage" : "OverImage",
+         {image ? static_cast<double>(image->Width()) : 0, static_cast<double>(x), static_cast<double>(y)});
+  ConsumePath();
+}
+
+void RecordingCanvas::DiscardPath() {
+  Record("DiscardPath", {});
+  ConsumePath();
+}
+
 bool RecordingCanvas::ContainsPoint(double x, double y) {
   Record("ContainsPoint", {x, y});
   return InsidePixels(ToPixels(x, y));

@@ -75,8 +75,14 @@ class RecordingCanvas : public platform::VectorCanvas {
   void StrokeDotted(double width, double distance) override;
   void DrawImage(const platform::ImageHandle& image, uint8_t opacity, double width, double height) override;
   bool ContainsPoint(double x, double y) override;
+  // Sets every pixel's alpha to the colour's.
+  void Clear(int64_t rgba) override;
+  void CompositeImage(const platform::ImageHandle& image, int32_t x, int32_t y, platform::ImageBlend blend) override;
+  void DiscardPath() override;
   platform::ImageHandle DrawnImage() const override;
   platform::PixelRows Pixels() const override { return {}; }
+  // Draws only as a whole.
+  std::unique_ptr<platform::VectorCanvas> Region(const platform::PixelBox&) override { return nullptr; }
 
  private:
   struct Point {

@@ -203,28 +203,30 @@ TEST(RedrawCanvas, AHitInAnotherObjectKeepsTheEffectIndexValid) {
   EXPECT_EQ(scene.State.CurrentFx, 0);
 }
 
-TEST(RedrawCanvas, PaintsBackgroundThenZoomThenShapesInOrder) {
+TEST(RedrawCanvas, TestsTheClickThenPaintsBackgroundZoomAndShapesInOrder) {
   Scene scene;
   scene.Options.Zoom = 200;
   scene.Options.ShowCameraBorder = 0;
   scene.State.CurrentShape = -1;
   scene.At(0, 1).Fx = {fakes::EffectOf(DepthBack, Rgba(1, 1, 1, 255)), fakes::EffectOf(DepthFront, Rgba(2, 2, 2, 255))};
   scene.Doc.Objects[1].Hidden = 1;
-  // Over both boxes, so each is tested between its path and its paint.
+  // Over both boxes, so each figure is built for the exact test and dropped unpainted.
   scene.Redraw(70, 70);
   const std::vector<std::string> expected = {
-      "BeginDrawing()", "ResetTransform()", "AddBox(0,0,1024,768)", "SetColor(120,120,120,255)", "Fill()",
-      "Scale(2,2)",
+      "BeginDrawing()", "ResetTransform()", "Scale(2,2)",
+      "MoveTo(0,0)", "AddBox(0,0,100,100)", "ContainsPoint(70,70)", "DiscardPath()",
+      "MoveTo(50,50)", "AddBox(50,50,100,100)", "ContainsPoint(70,70)", "DiscardPath()",
+      "ResetTransform()", "Clear(120,120,120,255)", "Scale(2,2)",
       // shape A, no effect drawn: its effect is inactive
-      "MoveTo(0,0)", "AddBox(0,0,100,100)", "ContainsPoint(70,70)", "SetColor(220,220,120,255)", "Fill()",
+      "MoveTo(0,0)", "AddBox(0,0,100,100)", "SetColor(220,220,120,255)", "Fill()",
       // shape B between its back and front effects
       "AddBox(50,50,100,100)", "SetColor(1,1,1,255)", "Fill()", "MoveTo(50,50)", "AddBox(50,50,100,100)",
-      "ContainsPoint(70,70)", "SetColor(220,220,120,255)", "Fill()", "AddBox(50,50,100,100)",
-      "SetColor(2,2,2,255)", "Fill()"};
+      "SetColor(220,220,120,255)", "Fill()", "AddBox(50,50,100,100)", "SetColor(2,2,2,255)", "Fill()"};
   // The hit on B makes it current, so its aids follow the shapes.
   ASSERT_GE(scene.Canvas.Calls.size(), expected.size());
   EXPECT_EQ(std::vector<std::string>(scene.Canvas.Calls.begin(), scene.Canvas.Calls.begin() + expected.size()),
             expected);
+  EXPECT_EQ(scene.State.CurrentShape, 1);
 }
 
 TEST(RedrawCanvas, EffectsOfTheOtherDepthsAreNeverDrawn) {
@@ -247,8 +249,8 @@ TEST(RedrawCanvas, WithoutShapesOnlyTheBackgroundAndAidsShow) {
   scene.Options.ShowSelection = 0;
   scene.Redraw(25, 25);
   EXPECT_EQ(scene.Canvas.Calls,
-            (std::vector<std::string>{"BeginDrawing()", "ResetTransform()", "AddBox(0,0,1024,768)",
-                                      "SetColor(120,120,120,255)", "Fill()", "Scale(1,1)", "AddCircle(0,0,10)",
+            (std::vector<std::string>{"BeginDrawing()", "ResetTransform()", "Clear(120,120,120,255)", "Scale(1,1)",
+                                      "ResetTransform()", "ResetTransform()", "Scale(1,1)", "AddCircle(0,0,10)",
                                       "SetColor(0,255,255,100)", "Fill()", "EndDrawing()"}));
   EXPECT_EQ(scene.State.HitState, 0);
 }

@@ -23,7 +23,7 @@ class SceneSurface : public ToolCanvas {
 
   bool BeginDrawing() override { return CanBegin; }
   void EndDrawing() override {}
-  void Redraw(int64_t x, int64_t y) override {
+  void Redraw(int64_t x, int64_t y, CanvasChange) override {
     Redraws.emplace_back(x, y);
     RedrawCanvas(s_.Doc, s_.State, s_.Options, canvas_, s_.View, x, y);
   }

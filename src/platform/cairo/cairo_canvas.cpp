@@ -100,30 +100,103 @@ PangoLayout* MakeLayout(cairo_t* cr) {
   return layout;
 }
 
+// Keeps the whole target alive while a region surface draws into its pixels.
+const cairo_user_data_key_t ParentKey{};
+
+void ReleaseParent(void* parent) { cairo_surface_destroy(static_cast<cairo_surface_t*>(parent)); }
+
+// The part of a target inside the box as a surface of its own over the same pixels, placed by
+// a device offset so that it keeps the target's coordinates.
+cairo_surface_t* RegionSurface(cairo_surface_t* target, const PixelBox& box) {
+  cairo_surface_flush(target);
+  const int stride = cairo_image_surface_get_stride(target);
+  unsigned char* data = cairo_image_surface_get_data(target) + static_cast<ptrdiff_t>(box.Top) * stride +
+                        static_cast<ptrdiff_t>(box.Left) * 4;
+  cairo_surface_t* region =
+      cairo_image_surface_create_for_data(data, CAIRO_FORMAT_ARGB32, box.Right - box.Left, box.Bottom - box.Top, stride);
+  if (cairo_surface_status(region) != CAIRO_STATUS_SUCCESS) {
+    cairo_surface_destroy(region);
+    return nullptr;
+  }
+  cairo_surface_set_device_offset(region, -box.Left, -box.Top);
+  cairo_surface_set_user_data(region, &ParentKey, cairo_surface_reference(target), ReleaseParent);
+  return region;
+}
+
 class CairoCanvas final : public VectorCanvas {
  public:
   CairoCanvas(cairo_surface_t* surface, int64_t background)
-      : surface_(surface), cr_(cairo_create(surface)), layout_(MakeLayout(cr_)), background_(background) {}
+      : surface_(surface),
+        cr_(cairo_create(surface)),
+        background_(background),
+        width_(cairo_image_surface_get_width(surface)),
+        height_(cairo_image_surface_get_height(surface)) {}
+  // A region of parent's target, which it shares, in a frame of width by height pixels.
+  CairoCanvas(cairo_surface_t* region, cairo_surface_t* parent, int64_t background, int32_t width, int32_t height)
+      : surface_(region), cr_(cairo_create(region)), background_(background), width_(width), height_(height),
+        parent_(parent) {}
   ~CairoCanvas() override {
-    g_object_unref(layout_);
+    if (layout_ != nullptr) g_object_unref(layout_);
     cairo_destroy(cr_);
+    if (parent_ != nullptr) {
+      // The parent's own surface must learn that its pixels changed under it.
+      cairo_surface_flush(surface_);
+      cairo_surface_mark_dirty(parent_);
+    }
     cairo_surface_destroy(surface_);
   }
   CairoCanvas(const CairoCanvas&) = delete;
   CairoCanvas& operator=(const CairoCanvas&) = delete;
 
-  int32_t Width() const override { return cairo_image_surface_get_width(surface_); }
-  int32_t Height() const override { return cairo_image_surface_get_height(surface_); }
+  int32_t Width() const override { return width_; }
+  int32_t Height() const override { return height_; }
 
   bool Resize(int32_t width, int32_t height) override {
+    if (parent_ != nullptr) return false;
     cairo_surface_t* surface = MakeSurface(width, height, background_);
     if (surface == nullptr) return false;
     cairo_destroy(cr_);
     cairo_surface_destroy(surface_);
     surface_ = surface;
     cr_ = cairo_create(surface_);
+    width_ = width;
+    height_ = height;
     return true;
   }
+
+  std::unique_ptr<VectorCanvas> Region(const PixelBox& box) override {
+    const PixelBox cut{std::max(box.Left, 0), std::max(box.Top, 0), std::min(box.Right, cairo_image_surface_get_width(surface_)),
+                       std::min(box.Bottom, cairo_image_surface_get_height(surface_))};
+    if (parent_ != nullptr || cut.Left >= cut.Right || cut.Top >= cut.Bottom) return nullptr;
+    cairo_surface_t* region = RegionSurface(surface_, cut);
+    if (region == nullptr) return nullptr;
+    return std::make_unique<CairoCanvas>(region, surface_, background_, width_, height_);
+  }
+
+  void Clear(int64_t rgba) override {
+    cairo_save(cr_);
+    cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
+    SetSource(cr_, rgba);
+    cairo_paint(cr_);
+    cairo_restore(cr_);
+  }
+
+  void CompositeImage(const ImageHandle& image, int32_t x, int32_t y, ImageBlend blend) override {
+    const auto* picture = dynamic_cast<const CairoImage*>(image.get());
+    ClearPath();
+    if (picture != nullptr) {
+      cairo_save(cr_);
+      cairo_identity_matrix(cr_);
+      cairo_set_operator(cr_, blend == ImageBlend::Replace ? CAIRO_OPERATOR_SOURCE : CAIRO_OPERATOR_OVER);
+      cairo_set_source_surface(cr_, picture->Surface(), x, y);
+      cairo_rectangle(cr_, x, y, picture->Width(), picture->Height());
+      cairo_fill(cr_);
+      cairo_restore(cr_);
+    }
+    ConsumePath();
+  }
+
+  void DiscardPath() override { ConsumePath(); }
 
   bool BeginDrawing() override {
     // A fresh context resets every drawing state and recovers from an earlier cairo error.
@@ -254,12 +327,12 @@ class CairoCanvas final : public VectorCanvas {
     layoutFace_ = std::static_pointer_cast<const PangoFace>(font);
     PangoFontDescription* description = pango_font_description_copy(face->Description());
     pango_font_description_set_absolute_size(description, LayoutEm * PANGO_SCALE);
-    pango_layout_set_font_description(layout_, description);
+    pango_layout_set_font_description(Layout(), description);
     pango_font_description_free(description);
     PangoAttrList* decorations = pango_attr_list_new();
     if (face->Underline()) pango_attr_list_insert(decorations, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
     if (face->StrikeOut()) pango_attr_list_insert(decorations, pango_attr_strikethrough_new(TRUE));
-    pango_layout_set_attributes(layout_, decorations);
+    pango_layout_set_attributes(Layout(), decorations);
     pango_attr_list_unref(decorations);
   }
 
@@ -275,7 +348,7 @@ class CairoCanvas final : public VectorCanvas {
       cairo_translate(cr_, x, y);
       cairo_scale(cr_, textScale_, textScale_);
       cairo_move_to(cr_, 0, 0);
-      pango_cairo_layout_path(cr_, layout_);
+      pango_cairo_layout_path(cr_, Layout());
       cairo_restore(cr_);
     } else if (ClipBox().Meets(box)) {
       AddFarText(Device(x, y));
@@ -473,14 +546,14 @@ class CairoCanvas final : public VectorCanvas {
   void PrepareLayout(const std::string& text) {
     // Old documents may hold text that is not UTF-8; pango would complain about it.
     gchar* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
-    pango_layout_set_text(layout_, valid, -1);
+    pango_layout_set_text(Layout(), valid, -1);
     g_free(valid);
   }
 
   // The device box of the laid-out text whose layout box starts at (x, y), its ink included.
   DeviceBox TextBox(double x, double y) {
     PangoRectangle ink{}, logical{};
-    pango_layout_get_extents(layout_, &ink, &logical);
+    pango_layout_get_extents(Layout(), &ink, &logical);
     const double left = std::min(ink.x, logical.x), top = std::min(ink.y, logical.y);
     const double right = std::max(ink.x + ink.width, logical.x + logical.width);
     const double bottom = std::max(ink.y + ink.height, logical.y + logical.height);
@@ -492,7 +565,7 @@ class CairoCanvas final : public VectorCanvas {
   void AddFarText(DevicePoint origin) {
     cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
     cairo_t* glyphs = cairo_create(scratch);
-    pango_cairo_layout_path(glyphs, layout_);
+    pango_cairo_layout_path(glyphs, Layout());
     cairo_path_t* path = cairo_copy_path(glyphs);
     const double kx = textScale_ * sx_, ky = textScale_ * sy_;
     for (FarFigure& figure : FiguresOf(path, [&](double x, double y) {
@@ -509,16 +582,29 @@ class CairoCanvas final : public VectorCanvas {
     PangoRectangle logical{};
     if (!hasFont_ || text.empty()) return logical;
     PrepareLayout(text);
-    pango_layout_get_extents(layout_, nullptr, &logical);
+    pango_layout_get_extents(Layout(), nullptr, &logical);
     return logical;
   }
 
   double ToUnits(int pangoUnits) const { return static_cast<double>(pangoUnits) / PANGO_SCALE * textScale_; }
 
+  // Made on first use, in the thread that draws: pango's font map is one per thread.
+  PangoLayout* Layout() {
+    if (layout_ == nullptr) {
+      cairo_t* fresh = cairo_create(surface_);
+      layout_ = MakeLayout(fresh);
+      cairo_destroy(fresh);
+    }
+    return layout_;
+  }
+
   cairo_surface_t* surface_;
   cairo_t* cr_;
-  PangoLayout* layout_;
+  PangoLayout* layout_ = nullptr;
   int64_t background_;
+  int32_t width_;
+  int32_t height_;
+  cairo_surface_t* parent_ = nullptr;
   bool collapsed_ = false;
   bool hasFont_ = false;
   double sx_ = 1, sy_ = 1;  // the user transform, a scale

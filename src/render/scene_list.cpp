@@ -1,0 +1,128 @@
+#include "render/scene_list.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "render/drawn_shapes.h"
+#include "render/shape_fx.h"
+#include "render/shape_path.h"
+#include "render/shape_style.h"
+
+namespace drawlet {
+
+namespace {
+
+// Bands of about this many rows are not worth a thread of their own.
+constexpr int32_t MinBandRows = 32;
+
+bool Meets(const ViewBox& box, const ViewBox& area) { return box.Meets(area.MinX, area.MinY, area.MaxX, area.MaxY); }
+
+// Rows that cut the box into bands holding about as many shapes each, so that every worker
+// has as much to paint: band k runs from cuts[k] to cuts[k + 1].
+std::vector<int32_t> BandCuts(const std::vector<ListedShape>& shapes, ShapeRun run, const platform::PixelBox& box,
+                              double zoom, int bands) {
+  const int32_t rows = box.Bottom - box.Top;
+  std::vector<int64_t> centres(static_cast<size_t>(rows) + 1, 0);
+  int64_t counted = 0;
+  for (size_t i = run.First; i < run.Last; ++i) {
+    const ViewBox& b = shapes[i].Box;
+    if (b.Unbounded || b.Empty) continue;
+    const double centre = (b.MinY + b.MaxY) * 0.5 * zoom - box.Top;
+    const auto row = static_cast<int32_t>(std::clamp(centre, 0.0, static_cast<double>(rows)));
+    ++centres[static_cast<size_t>(row)];
+    ++counted;
+  }
+  std::vector<int32_t> cuts{box.Top};
+  int64_t seen = 0;
+  int next = 1;
+  for (int32_t row = 0; row < rows && next < bands; ++row) {
+    seen += centres[static_cast<size_t>(row)];
+    // Without shapes to weigh, the bands are even.
+    const bool due = counted > 0 ? seen * bands >= counted * next : (row + 1) * bands >= rows * next;
+    if (due && row + 1 - (cuts.back() - box.Top) >= MinBandRows && rows - (row + 1) >= MinBandRows) {
+      cuts.push_back(box.Top + row + 1);
+      ++next;
+    }
+  }
+  cuts.push_back(box.Bottom);
+  return cuts;
+}
+
+void PaintPiece(const Document& doc, const EditorState& state, const std::vector<ListedShape>& shapes, ShapeRun run,
+                const Underlay& under, double zoom, const platform::PixelBox& piece, platform::VectorCanvas& canvas) {
+  canvas.ResetTransform();
+  if (under.Image) {
+    canvas.CompositeImage(under.Image, 0, 0, platform::ImageBlend::Replace);
+  } else {
+    canvas.Clear(under.Color);
+  }
+  canvas.Scale(zoom, zoom);
+  PaintRun(doc, state, shapes, run, AreaOfPixels(piece, zoom), canvas);
+  canvas.ResetTransform();
+}
+
+}  // namespace
+
+std::vector<ListedShape> ListShapes(const Document& doc, const EditorState& state, const sVdOptions& options,
+                                    const ViewBox& area) {
+  std::vector<ListedShape> listed;
+  if (area.Empty) return listed;
+  ForEachDrawnShape(doc, state, options, [&](int64_t i, int64_t j, const Shape& shape) {
+    const ListedShape drawn{i, j, PaintedBox(shape, state)};
+    if (Meets(drawn.Box, area)) listed.push_back(drawn);
+  });
+  return listed;
+}
+
+ViewBox AreaOfPixels(const platform::PixelBox& pixels, double zoom) {
+  ViewBox area;
+  if (zoom <= 0 || pixels.Left >= pixels.Right || pixels.Top >= pixels.Bottom) return area;
+  area.Add((pixels.Left - 1) / zoom, (pixels.Top - 1) / zoom);
+  area.Add((pixels.Right + 1) / zoom, (pixels.Bottom + 1) / zoom);
+  return area;
+}
+
+void PaintRun(const Document& doc, const EditorState& state, const std::vector<ListedShape>& shapes, ShapeRun run,
+              const ViewBox& area, platform::VectorCanvas& canvas) {
+  for (size_t k = run.First; k < run.Last; ++k) {
+    const ListedShape& s = shapes[k];
+    if (!Meets(s.Box, area)) continue;
+    DrawShapeFxLayer(doc, state, s.Object, s.Shape, DepthBack, canvas);
+    AppendShapePath(doc, state, s.Object, s.Shape, canvas);
+    PaintShapeStyle(doc, s.Object, s.Shape, canvas);
+    DrawShapeFxLayer(doc, state, s.Object, s.Shape, DepthFront, canvas);
+  }
+}
+
+bool PaintScene(const Document& doc, const EditorState& state, const std::vector<ListedShape>& shapes, ShapeRun run,
+                const Underlay& under, double zoom, const platform::PixelBox& box, platform::VectorCanvas& canvas,
+                RenderWorkers& workers) {
+  platform::PixelBox whole = box;
+  if (whole.Left >= whole.Right || whole.Top >= whole.Bottom) whole = {0, 0, canvas.Width(), canvas.Height()};
+  const bool covers = whole.Left <= 0 && whole.Top <= 0 && whole.Right >= canvas.Width() &&
+                      whole.Bottom >= canvas.Height();
+  const std::vector<int32_t> cuts = BandCuts(shapes, run, whole, zoom, workers.Count());
+  std::vector<std::unique_ptr<platform::VectorCanvas>> bands;
+  for (size_t k = 0; k + 1 < cuts.size(); ++k) {
+    bands.push_back(canvas.Region({whole.Left, cuts[k], whole.Right, cuts[k + 1]}));
+    if (!bands.back()) break;
+  }
+  const bool split = !bands.empty() && bands.back() && (bands.size() > 1 || !covers);
+  if (!split) {
+    bands.clear();
+    // Only the whole target can be drawn without a region.
+    if (covers) PaintPiece(doc, state, shapes, run, under, zoom, whole, canvas);
+    return covers;
+  }
+  workers.Run(static_cast<int>(bands.size()), [&](int k) {
+    platform::VectorCanvas& band = *bands[static_cast<size_t>(k)];
+    if (!band.BeginDrawing()) return;
+    PaintPiece(doc, state, shapes, run, under, zoom,
+               {whole.Left, cuts[static_cast<size_t>(k)], whole.Right, cuts[static_cast<size_t>(k) + 1]}, band);
+    band.EndDrawing();
+  });
+  return true;
+}
+
+}  // namespace drawlet
