@@ -1,5 +1,6 @@
-// One mouse move of a gesture on the editor's cairo canvas: a Move-tool drag of one shape and
-// a pan, each the tool step and the full redraw that follows it, in generated scenes.
+// One mouse move of a gesture on the editor's cairo canvas, in generated scenes: a Move, Scale
+// or Rotate drag of one shape, a point drag, a creation drag and a pan, each the tool step, the
+// redraw that follows it and the hand-off of the pixels, beside the full redraw.
 #include <benchmark/benchmark.h>
 
 #include <map>
@@ -15,6 +16,7 @@
 #include "platform/cairo/pango_fonts.h"
 #include "platform/local_files.h"
 #include "render/scene.h"
+#include "render/scene_renderer.h"
 #include "scene_generator.h"
 #include "tools/canvas_event.h"
 
@@ -25,8 +27,10 @@ class NoDialogs : public platform::Dialogs {
  public:
   std::string OpenFile(const std::string&, const std::string&, const std::string&, int) override { return {}; }
   std::string SaveFile(const std::string&, const std::string&, const std::string&, int) override { return {}; }
-  std::string Input(const std::string&, const std::string&, const std::string&) override { return {}; }
-  int64_t Color(int64_t) override { return -1; }
+  std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<int64_t> Color(int64_t) override { return std::nullopt; }
   std::optional<platform::FontChoice> Font(const platform::FontChoice&) override { return std::nullopt; }
 };
 
@@ -43,6 +47,7 @@ class NoControls : public platform::Controls {
   bool AddTab(int64_t, const std::string&) override { return false; }
   bool CreateFrame(int64_t, const platform::Rect&, const std::string&) override { return false; }
   bool CreateScrollArea(int64_t, const platform::Rect&, int64_t, int64_t) override { return false; }
+  void SetInnerSize(int64_t, int64_t, int64_t) override {}
   void CloseContainer() override {}
   bool CreateLabel(const platform::Rect&, const std::string&) override { return false; }
   bool CreateControl(int64_t, platform::ControlKind, const platform::Rect&, const std::string&, int64_t, int64_t,
@@ -50,6 +55,7 @@ class NoControls : public platform::Controls {
     return false;
   }
   bool CreateCanvas(int64_t, const platform::Rect&) override { return false; }
+  bool CreateListCanvas(int64_t, const platform::Rect&) override { return false; }
   bool Exists(int64_t) override { return false; }
   void Remove(int64_t) override {}
   void SetTooltip(int64_t, const std::string&) override {}
@@ -59,6 +65,7 @@ class NoControls : public platform::Controls {
   void SetText(int64_t, const std::string&) override {}
   void ClearItems(int64_t) override {}
   void AddItem(int64_t, const std::string&) override {}
+  void SetItems(int64_t, const std::vector<std::string>&) override {}
   int64_t ItemCount(int64_t) override { return 0; }
   bool ItemSelected(int64_t, int64_t) override { return false; }
   void SelectItem(int64_t, int64_t, bool) override {}
@@ -70,18 +77,27 @@ class NoControls : public platform::Controls {
   void ShowImage(int64_t, const platform::ImageHandle&) override {}
 };
 
-// The editor's main canvas without the window: the same cairo canvas and full redraw.
+// The editor's main canvas without the window: the same cairo canvas and renderer, and the
+// image handle the window is given.
 class CairoSurface : public ToolCanvas {
  public:
-  CairoSurface(Session& s, platform::VectorCanvas& canvas) : s_(s), canvas_(canvas) {}
+  CairoSurface(Session& s, platform::VectorCanvas& canvas, platform::VectorCanvases& canvases)
+      : s_(s), canvas_(canvas), renderer_(canvases, SharedRenderWorkers()) {}
   bool BeginDrawing() override { return canvas_.BeginDrawing(); }
   void EndDrawing() override { canvas_.EndDrawing(); }
-  void Redraw(int64_t x, int64_t y) override { RedrawCanvas(s_.Doc, s_.State, s_.Options, canvas_, s_.View, x, y); }
+  void Redraw(int64_t x, int64_t y, CanvasChange change) override {
+    renderer_.Redraw(s_.Doc, s_.State, s_.Options, canvas_, s_.View, x, y, change);
+    benchmark::DoNotOptimize(canvas_.DrawnImage());
+  }
+  int64_t CachedBytes() const { return renderer_.CachedBytes(); }
 
  private:
   Session& s_;
   platform::VectorCanvas& canvas_;
+  SceneRenderer renderer_;
 };
+
+enum class Gesture { Move, Scale, Rotate, PointDrag, Creation, Pan };
 
 const Document& SceneOf(int64_t shapeCount) {
   static std::map<int64_t, Document> scenes;
@@ -118,42 +134,87 @@ struct PressedEditor {
   ToolMemory Memory;
   std::unique_ptr<ToolContext> Tools;
 
-  PressedEditor(int64_t shapeCount, bool pan) : Doc(SceneOf(shapeCount)) {
+  PressedEditor(int64_t shapeCount, Gesture gesture) : Doc(SceneOf(shapeCount)) {
     SetDefaultOptions(Options);
     State.HasShapes = 1;
     State.CurrentShape = -1;
-    State.PanMode = pan ? 1 : 0;
+    State.PanMode = gesture == Gesture::Pan ? 1 : 0;
     Canvas = Canvases.Create(SceneWidth, SceneHeight, Options.BgColor);
     if (!Canvas) return;
-    Surface = std::make_unique<CairoSurface>(S, *Canvas);
+    Surface = std::make_unique<CairoSurface>(S, *Canvas, Canvases);
     Tools = std::make_unique<ToolContext>(ToolContext{S, Controls, *Surface, Memory, Options.Zoom * 0.01});
-    CanvasEvent(*Tools, CanvasAt(platform::ControlEventType::LeftDown, SceneWidth / 2, SceneHeight / 2));
+    State.Tool = gesture == Gesture::Scale ? ToolScale : gesture == Gesture::Rotate ? ToolRotate : ToolMove;
+    if (gesture == Gesture::Creation) State.Tool = ToolBox;
+    Press(SceneWidth / 2, SceneHeight / 2);
+    if (gesture == Gesture::PointDrag && HasCurrentShape(S)) {
+      // A second press on the shape's first point drags that point.
+      CanvasEvent(*Tools, CanvasAt(platform::ControlEventType::LeftUp, SceneWidth / 2, SceneHeight / 2));
+      const ShapePoint& p = CurrentShapeOf(S).Points[0];
+      Press(static_cast<int32_t>(p.X + CurrentShapeOf(S).X), static_cast<int32_t>(p.Y + CurrentShapeOf(S).Y));
+    }
   }
+
+  void Press(int32_t x, int32_t y) {
+    PressX = x;
+    PressY = y;
+    CanvasEvent(*Tools, CanvasAt(platform::ControlEventType::LeftDown, x, y));
+  }
+
+  int32_t PressX = 0;
+  int32_t PressY = 0;
 };
 
-void DragMove(benchmark::State& state, bool pan) {
-  PressedEditor editor(state.range(0), pan);
+void DragMove(benchmark::State& state, Gesture gesture) {
+  PressedEditor editor(state.range(0), gesture);
   if (!editor.Tools) {
     state.SkipWithError("no cairo canvas");
     return;
   }
-  if (!pan && editor.State.TransformState != 2) {
-    state.SkipWithError("the press hit no shape");
+  const uint8_t wanted = gesture == Gesture::PointDrag ? 1 : 2;
+  if (gesture != Gesture::Pan && gesture != Gesture::Creation && editor.State.TransformState != wanted) {
+    state.SkipWithError("the press took no shape for the gesture");
     return;
   }
   int32_t step = 0;
   for (auto _ : state) {
-    step = (step + 1) % 2;
-    CanvasEvent(*editor.Tools,
-                CanvasAt(platform::ControlEventType::MouseMove, SceneWidth / 2 + 10 * step, SceneHeight / 2 + 5 * step));
+    step = step % 8 + 1;
+    CanvasEvent(*editor.Tools, CanvasAt(platform::ControlEventType::MouseMove, editor.PressX + 6 * step,
+                                        editor.PressY + 3 * step));
   }
+  state.counters["cache MB"] = static_cast<double>(editor.Surface->CachedBytes()) / 1e6;
 }
 
-void MoveToolDragMove(benchmark::State& state) { DragMove(state, false); }
-void PanMove(benchmark::State& state) { DragMove(state, true); }
+void MoveDrag(benchmark::State& state) { DragMove(state, Gesture::Move); }
+void ScaleDrag(benchmark::State& state) { DragMove(state, Gesture::Scale); }
+void RotateDrag(benchmark::State& state) { DragMove(state, Gesture::Rotate); }
+void PointDrag(benchmark::State& state) { DragMove(state, Gesture::PointDrag); }
+void CreationDrag(benchmark::State& state) { DragMove(state, Gesture::Creation); }
+void PanMove(benchmark::State& state) { DragMove(state, Gesture::Pan); }
 
-BENCHMARK(MoveToolDragMove)->Arg(1000)->Arg(10000)->Repetitions(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(PanMove)->Arg(1000)->Arg(10000)->Repetitions(5)->Unit(benchmark::kMillisecond);
+// The full redraw of the same scenes, on one thread and on every core.
+void FullRedraw(benchmark::State& state) {
+  Document doc = SceneOf(state.range(0));
+  EditorState editor;
+  editor.HasShapes = 1;
+  editor.HitState = 1;
+  sVdOptions options;
+  SetDefaultOptions(options);
+  platform::CairoCanvases canvases;
+  const auto canvas = canvases.Create(SceneWidth, SceneHeight, options.BgColor);
+  RenderWorkers workers(static_cast<int>(state.range(1)));
+  NullView view;
+  for (auto _ : state) RedrawCanvas(doc, editor, options, *canvas, view, 0, 0, workers);
+}
+
+#define DRAWLET_GESTURE(name) \
+  BENCHMARK(name)->Arg(1000)->Arg(10000)->Arg(100000)->Repetitions(3)->UseRealTime()->Unit(benchmark::kMillisecond)
+DRAWLET_GESTURE(MoveDrag);
+DRAWLET_GESTURE(ScaleDrag);
+DRAWLET_GESTURE(RotateDrag);
+DRAWLET_GESTURE(PointDrag);
+DRAWLET_GESTURE(CreationDrag);
+BENCHMARK(PanMove)->Arg(10000)->Repetitions(3)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(FullRedraw)->Args({10000, 1})->Args({10000, 2})->Repetitions(3)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace drawlet

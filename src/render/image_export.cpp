@@ -4,9 +4,7 @@
 #include <optional>
 
 #include "render/drawn_shapes.h"
-#include "render/shape_fx.h"
-#include "render/shape_path.h"
-#include "render/shape_style.h"
+#include "render/scene_list.h"
 
 namespace drawlet {
 
@@ -19,18 +17,19 @@ struct CropBox {
   int64_t H = 0;
 };
 
+// Every shape of the shown objects, whatever ShowOnlySel says, in bands drawn at once.
 void DrawExportScene(const Document& doc, const EditorState& state, platform::VectorCanvas& canvas) {
-  canvas.ResetTransform();
+  std::vector<ListedShape> shapes;
+  const ViewBox area = AreaOfPixels({0, 0, canvas.Width(), canvas.Height()}, 1);
   for (int64_t i = 0; i <= LastIndex(doc.Objects); ++i) {
     const ObjectLayer& object = doc.Objects[static_cast<size_t>(i)];
     if (!ObjectIsDrawn(object)) continue;
     for (int64_t j = 0; j <= LastIndex(object.Shapes); ++j) {
-      DrawShapeFxLayer(doc, state, i, j, DepthBack, canvas);
-      AppendShapePath(doc, state, i, j, canvas);
-      PaintShapeStyle(doc, i, j, canvas);
-      DrawShapeFxLayer(doc, state, i, j, DepthFront, canvas);
+      const ListedShape listed{i, j, PaintedBox(object.Shapes[static_cast<size_t>(j)], state)};
+      if (listed.Box.Meets(area.MinX, area.MinY, area.MaxX, area.MaxY)) shapes.push_back(listed);
     }
   }
+  PaintScene(doc, state, shapes, {0, shapes.size()}, {0, {}}, 1, {}, canvas, SharedRenderWorkers());
 }
 
 // The smallest box holding every pixel with some alpha; none when nothing is drawn.
@@ -40,8 +39,9 @@ std::optional<CropBox> DrawnBox(const platform::Image* image) {
   const int32_t h = image->Height();
   int64_t minX = w, minY = h, maxX = 0, maxY = 0;
   bool drawn = false;
-  for (int32_t x = 0; x < w; ++x) {
-    for (int32_t y = 0; y < h; ++y) {
+  // Row by row, the order the pixels lie in memory.
+  for (int32_t y = 0; y < h; ++y) {
+    for (int32_t x = 0; x < w; ++x) {
       if (image->AlphaAt(x, y) == 0) continue;
       drawn = true;
       minX = std::min<int64_t>(minX, x);
