@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <ostream>
 #include <string>
 
 #include "render/scene.h"
@@ -139,6 +140,8 @@ struct Edit {
   std::function<void(Editing&, int step)> Step;
   CanvasChange Change;
 };
+
+void PrintTo(const Edit& edit, std::ostream* out) { *out << edit.Name; }
 
 class CachedFrames : public testing::TestWithParam<Edit> {};
 
