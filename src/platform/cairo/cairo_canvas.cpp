@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/cairo/cairo_image.h"
+#include "platform/cairo/cairo_surface_canvas.h"
 #include "platform/cairo/far_path.h"
 #include "platform/cairo/pango_face.h"
 
@@ -102,8 +103,15 @@ PangoLayout* MakeLayout(cairo_t* cr) {
 
 class CairoCanvas final : public VectorCanvas {
  public:
-  CairoCanvas(cairo_surface_t* surface, int64_t background)
-      : surface_(surface), cr_(cairo_create(surface)), layout_(MakeLayout(cr_)), background_(background) {}
+  // Only an image surface has pixels and can be resized.
+  CairoCanvas(cairo_surface_t* surface, int32_t width, int32_t height, int64_t background)
+      : surface_(surface),
+        cr_(cairo_create(surface)),
+        layout_(MakeLayout(cr_)),
+        background_(background),
+        width_(width),
+        height_(height),
+        raster_(cairo_surface_get_type(surface) == CAIRO_SURFACE_TYPE_IMAGE) {}
   ~CairoCanvas() override {
     g_object_unref(layout_);
     cairo_destroy(cr_);
@@ -112,16 +120,19 @@ class CairoCanvas final : public VectorCanvas {
   CairoCanvas(const CairoCanvas&) = delete;
   CairoCanvas& operator=(const CairoCanvas&) = delete;
 
-  int32_t Width() const override { return cairo_image_surface_get_width(surface_); }
-  int32_t Height() const override { return cairo_image_surface_get_height(surface_); }
+  int32_t Width() const override { return width_; }
+  int32_t Height() const override { return height_; }
 
   bool Resize(int32_t width, int32_t height) override {
+    if (!raster_) return false;
     cairo_surface_t* surface = MakeSurface(width, height, background_);
     if (surface == nullptr) return false;
     cairo_destroy(cr_);
     cairo_surface_destroy(surface_);
     surface_ = surface;
     cr_ = cairo_create(surface_);
+    width_ = width;
+    height_ = height;
     return true;
   }
 
@@ -363,10 +374,12 @@ class CairoCanvas final : public VectorCanvas {
   }
 
   ImageHandle DrawnImage() const override {
+    if (!raster_) return nullptr;
     return std::make_shared<CairoImage>(cairo_surface_reference(surface_));
   }
 
   PixelRows Pixels() const override {
+    if (!raster_) return {};
     cairo_surface_flush(surface_);
     return {cairo_image_surface_get_data(surface_), Width(), Height(), cairo_image_surface_get_stride(surface_)};
   }
@@ -519,6 +532,9 @@ class CairoCanvas final : public VectorCanvas {
   cairo_t* cr_;
   PangoLayout* layout_;
   int64_t background_;
+  int32_t width_;
+  int32_t height_;
+  bool raster_;
   bool collapsed_ = false;
   bool hasFont_ = false;
   double sx_ = 1, sy_ = 1;  // the user transform, a scale
@@ -534,7 +550,11 @@ class CairoCanvas final : public VectorCanvas {
 std::unique_ptr<VectorCanvas> CairoCanvases::Create(int32_t width, int32_t height, int64_t background) {
   cairo_surface_t* surface = MakeSurface(width, height, background);
   if (surface == nullptr) return nullptr;
-  return std::make_unique<CairoCanvas>(surface, background);
+  return std::make_unique<CairoCanvas>(surface, width, height, background);
+}
+
+std::unique_ptr<VectorCanvas> CanvasOnSurface(cairo_surface_t* surface, int32_t width, int32_t height) {
+  return std::make_unique<CairoCanvas>(cairo_surface_reference(surface), width, height, 0);
 }
 
 }  // namespace drawlet::platform
