@@ -293,7 +293,7 @@ struct Exports {
   }
 };
 
-TEST(ExportVector, EveryShapeStyleAndEffectLooksAsInThePng) {
+TEST(ExportSvgPdf, EveryShapeStyleAndEffectLooksAsInThePng) {
   for (const ExportMode mode : {ExportDrawn, ExportCamera}) {
     TempFolder folder;
     Exports e;
@@ -309,7 +309,7 @@ TEST(ExportVector, EveryShapeStyleAndEffectLooksAsInThePng) {
   }
 }
 
-TEST(ExportVector, ABusyDrawingLooksAsInThePngAndCropsAlike) {
+TEST(ExportSvgPdf, ABusyDrawingLooksAsInThePngAndCropsAlike) {
   TempFolder folder;
   Exports e;
   const platform::ImageHandle picture = MakePicture(folder / "picture.png");
@@ -320,7 +320,7 @@ TEST(ExportVector, ABusyDrawingLooksAsInThePngAndCropsAlike) {
   EXPECT_NE(SvgSize(ReadFile(folder / "scene.svg")), "1024 x 768") << "the drawn box should lie inside the target";
 }
 
-TEST(ExportVector, ACameraAwayFromTheOriginLeavesNegativePositionsEmpty) {
+TEST(ExportSvgPdf, ACameraAwayFromTheOriginLeavesNegativePositionsEmpty) {
   TempFolder folder;
   Exports e;
   e.Scene.Doc.Objects = {fakes::ObjectWith({fakes::BoxAt(-50, -30, 200, 100), fakes::BoxAt(200, 150, 60, 40)})};
@@ -336,7 +336,7 @@ TEST(ExportVector, ACameraAwayFromTheOriginLeavesNegativePositionsEmpty) {
   EXPECT_NE(fromSvg.At(310, 220)[0], 255) << "document position (210, 160) holds the second box";
 }
 
-TEST(ExportVector, FailuresSaySoAndWriteNothing) {
+TEST(ExportSvgPdf, FailuresSaySoAndWriteNothing) {
   struct Case {
     std::string Name;
     bool Empty;
