@@ -8,7 +8,7 @@
 #include "document/session.h"
 #include "platform/cairo/cairo_canvas.h"
 #include "platform/cairo/cairo_images.h"
-#include "platform/cairo/cairo_vector_recordings.h"
+#include "platform/cairo/cairo_vector_documents.h"
 #include "platform/cairo/pango_fonts.h"
 #include "platform/local_files.h"
 
@@ -54,7 +54,7 @@ struct BatchSession {
   platform::PangoFonts Fonts;
   platform::CairoImages Images;
   platform::CairoCanvases Canvases;
-  platform::CairoVectorRecordings Recordings;
+  platform::CairoVectorDocuments Documents;
   NullView View;
   Session S{Doc, State, Options, Files, Dialogs, Messages, Fonts, Images, View};
 };

@@ -153,7 +153,7 @@ int Export(const std::vector<std::string>& args, std::ostream& err) {
   const std::string out = format ? paths[1] : PngFileName(paths[1]);
   if (format) {
     ExportVector(batch.Doc, batch.State, batch.Options, mode, *format, out, batch.Options.CameraW,
-                 batch.Options.CameraH, {batch.Recordings, batch.Files, batch.Messages});
+                 batch.Options.CameraH, {batch.Documents, batch.Files, batch.Messages});
   } else {
     ExportImage(batch.Doc, batch.State, batch.Options, mode, out, batch.Options.CameraW, batch.Options.CameraH,
                 {batch.Canvases, batch.Images, batch.Messages});

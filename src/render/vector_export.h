@@ -8,14 +8,14 @@
 #include "model/records.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
-#include "platform/vector_recording.h"
+#include "platform/vector_documents.h"
 #include "render/image_export.h"
 
 namespace drawlet {
 
-// The ports a vector export records, writes and reports through.
+// The ports a vector export draws, writes and reports through.
 struct VectorExportPorts {
-  platform::VectorRecordings& Recordings;
+  platform::VectorDocuments& Documents;
   platform::Files& Files;
   platform::MessageBoxes& Messages;
 };

@@ -18,39 +18,60 @@ namespace {
 using fakes::BoxAt;
 using fakes::ObjectWith;
 
-// Recordings whose drawn part and document are given; each remembers what it was asked.
-class FakeRecordings : public platform::VectorRecordings {
+// Recordings and documents whose drawn part and bytes are given; they remember what they were
+// asked and what was drawn.
+class FakeDocuments : public platform::VectorDocuments {
  public:
   platform::DrawnPart Drawn{true, platform::UnitBox{100, 50, 40, 20}};
-  bool Documents = true;
-  bool CanBegin = true;
+  bool Finishes = true;
+  bool RecordingBegins = true;
+  bool DocumentBegins = true;
   int32_t TargetW = 0, TargetH = 0;
   std::optional<platform::UnitBox> Page;
-  std::vector<std::string> Calls;
+  std::vector<std::string> Recorded, Drawing;
 
-  std::unique_ptr<platform::VectorRecording> Create(int32_t width, int32_t height) override {
+  std::unique_ptr<platform::VectorRecording> Record(int32_t width, int32_t height) override {
+    return std::make_unique<Recording>(*this, width, height);
+  }
+  std::unique_ptr<platform::VectorDocument> Create(platform::VectorFormat format, int32_t width, int32_t height,
+                                                   const platform::UnitBox& page) override {
     TargetW = width;
     TargetH = height;
-    return std::make_unique<Recording>(*this, width, height);
+    Page = page;
+    return std::make_unique<DrawnDocument>(*this, format, width, height);
   }
 
  private:
   class Recording : public platform::VectorRecording {
    public:
-    Recording(FakeRecordings& owner, int32_t width, int32_t height) : owner_(owner), canvas_(width, height) {
-      canvas_.CanBegin = owner.CanBegin;
-      canvas_.KeepCallsIn = &owner.Calls;
+    Recording(FakeDocuments& owner, int32_t width, int32_t height) : owner_(owner), canvas_(width, height) {
+      canvas_.CanBegin = owner.RecordingBegins;
+      canvas_.KeepCallsIn = &owner.Recorded;
     }
     platform::VectorCanvas& Canvas() override { return canvas_; }
     platform::DrawnPart FindDrawnPart() override { return owner_.Drawn; }
-    std::optional<std::string> Document(platform::VectorFormat format, const platform::UnitBox& page) override {
-      owner_.Page = page;
-      if (!owner_.Documents) return std::nullopt;
-      return format == platform::VectorFormat::Svg ? "svg" : "pdf";
+
+   private:
+    FakeDocuments& owner_;
+    fakes::RecordingCanvas canvas_;
+  };
+
+  class DrawnDocument : public platform::VectorDocument {
+   public:
+    DrawnDocument(FakeDocuments& owner, platform::VectorFormat format, int32_t width, int32_t height)
+        : owner_(owner), format_(format), canvas_(width, height) {
+      canvas_.CanBegin = owner.DocumentBegins;
+      canvas_.KeepCallsIn = &owner.Drawing;
+    }
+    platform::VectorCanvas& Canvas() override { return canvas_; }
+    std::optional<std::string> Finish() override {
+      if (!owner_.Finishes) return std::nullopt;
+      return format_ == platform::VectorFormat::Svg ? "svg" : "pdf";
     }
 
    private:
-    FakeRecordings& owner_;
+    FakeDocuments& owner_;
+    platform::VectorFormat format_;
     fakes::RecordingCanvas canvas_;
   };
 };
@@ -59,7 +80,7 @@ struct Export {
   Document Doc;
   EditorState State;
   sVdOptions Options;
-  FakeRecordings Recordings;
+  FakeDocuments Documents;
   fakes::FakeFiles Files;
   fakes::FakeMessages Messages;
 
@@ -70,11 +91,11 @@ struct Export {
   }
   void Run(ExportMode mode, platform::VectorFormat format = platform::VectorFormat::Svg,
            const std::string& path = "out.svg") {
-    ExportVector(Doc, State, Options, mode, format, path, 800, 600, {Recordings, Files, Messages});
+    ExportVector(Doc, State, Options, mode, format, path, 800, 600, {Documents, Files, Messages});
   }
   std::string Page() const {
-    if (!Recordings.Page) return "none";
-    const platform::UnitBox& p = *Recordings.Page;
+    if (!Documents.Page) return "none";
+    const platform::UnitBox& p = *Documents.Page;
     return std::to_string(p.X) + "," + std::to_string(p.Y) + " " + std::to_string(p.W) + "x" + std::to_string(p.H);
   }
 };
@@ -92,8 +113,8 @@ TEST(ExportVector, ThePageIsTheDrawnBoxOrTheCamera) {
   camera.Options.CameraH = 700;
   camera.Run(ExportCamera, platform::VectorFormat::Pdf, "out.pdf");
   EXPECT_EQ(camera.Page(), "-30,20 900x700");
-  EXPECT_EQ(camera.Recordings.TargetW, 900) << "the target reaches the camera's far edge";
-  EXPECT_EQ(camera.Recordings.TargetH, 720);
+  EXPECT_EQ(camera.Documents.TargetW, 900) << "the target reaches the camera's far edge";
+  EXPECT_EQ(camera.Documents.TargetH, 720);
   EXPECT_EQ(camera.Files.Content.at("out.pdf"), "pdf");
   EXPECT_TRUE(drawn.Messages.Boxes.empty() && camera.Messages.Boxes.empty());
 }
@@ -104,7 +125,9 @@ TEST(ExportVector, DrawsTheSceneAtDocumentPositionsAndKeepsTheViewOffset) {
   e.State.ViewOffsetY = 120;
   e.Options.Zoom = 250;
   e.Run(ExportDrawn);
-  EXPECT_NE(std::find(e.Recordings.Calls.begin(), e.Recordings.Calls.end(), "MoveTo(100,50)"), e.Recordings.Calls.end());
+  for (const auto* calls : {&e.Documents.Recorded, &e.Documents.Drawing}) {
+    EXPECT_NE(std::find(calls->begin(), calls->end(), "MoveTo(100,50)"), calls->end());
+  }
   EXPECT_EQ(e.State.ViewOffsetX, -300);
   EXPECT_EQ(e.State.ViewOffsetY, 120);
 }
@@ -116,13 +139,15 @@ TEST(ExportVector, FailuresSaySoAndWriteNothing) {
     std::string Title, Text;
   };
   const std::vector<Case> cases = {
-      {"nothing drawn", [](Export& e) { e.Recordings.Drawn = {true, std::nullopt}; }, "Info",
+      {"nothing drawn", [](Export& e) { e.Documents.Drawn = {true, std::nullopt}; }, "Info",
        "Nothing to export: the drawing is empty."},
-      {"no memory to find the drawn part", [](Export& e) { e.Recordings.Drawn = {false, std::nullopt}; }, "Error",
+      {"no memory to find the drawn part", [](Export& e) { e.Documents.Drawn = {false, std::nullopt}; }, "Error",
        "Unable to export an image of 1024 x 768 pixels: there is not enough memory."},
-      {"a recording that cannot be drawn on", [](Export& e) { e.Recordings.CanBegin = false; }, "Error",
+      {"a recording that cannot be drawn on", [](Export& e) { e.Documents.RecordingBegins = false; }, "Error",
        "Unable to export an image of 1024 x 768 pixels: there is not enough memory."},
-      {"no memory for the document", [](Export& e) { e.Recordings.Documents = false; }, "Error",
+      {"a document that cannot be drawn on", [](Export& e) { e.Documents.DocumentBegins = false; }, "Error",
+       "Unable to export an image of 40 x 20 pixels: there is not enough memory."},
+      {"no memory to complete the document", [](Export& e) { e.Documents.Finishes = false; }, "Error",
        "Unable to export an image of 40 x 20 pixels: there is not enough memory."},
       {"an unwritable file", [](Export& e) { e.Files.Unwritable = {"out.svg"}; }, "Save image",
        "Cannot save image: out.svg"},

@@ -14,7 +14,7 @@
 #include "fakes/fake_platform.h"
 #include "platform/cairo/cairo_canvas.h"
 #include "platform/cairo/cairo_images.h"
-#include "platform/cairo/cairo_vector_recordings.h"
+#include "platform/cairo/cairo_vector_documents.h"
 #include "platform/cairo/pango_fonts.h"
 #include "platform/local_files.h"
 #include "render/image_export.h"
@@ -244,7 +244,7 @@ struct Exports {
   CairoScene Scene;
   platform::CairoCanvases Canvases;
   platform::CairoImages Images;
-  platform::CairoVectorRecordings Recordings;
+  platform::CairoVectorDocuments Documents;
   platform::LocalFiles Files;
   fakes::FakeMessages Messages;
   int32_t CanvasW = 1024, CanvasH = 768;
@@ -254,7 +254,7 @@ struct Exports {
   }
   void Vector(ExportMode mode, VectorFormat format, const std::string& path) {
     ExportVector(Scene.Doc, Scene.State, Scene.Options, mode, format, path, CanvasW, CanvasH,
-                 {Recordings, Files, Messages});
+                 {Documents, Files, Messages});
   }
 
   // Exports the drawing in every format and expects the SVG and the PDF, as files and rasterised

@@ -141,6 +141,11 @@ class CairoCanvas final : public VectorCanvas {
     cairo_destroy(cr_);
     cr_ = cairo_create(surface_);
     if (cairo_status(cr_) != CAIRO_STATUS_SUCCESS) return false;
+    // An image clips to itself; a recording or a document page is clipped to the target here.
+    if (!raster_) {
+      cairo_rectangle(cr_, 0, 0, width_, height_);
+      cairo_clip(cr_);
+    }
     cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
     collapsed_ = false;

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/vector_recording.h"
+#include "platform/vector_documents.h"
 
 namespace drawlet::platform {
 

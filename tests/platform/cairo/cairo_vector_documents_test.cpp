@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/cairo/cairo_canvas.h"
-#include "platform/cairo/cairo_vector_recordings.h"
+#include "platform/cairo/cairo_vector_documents.h"
 #include "platform/cairo/pango_fonts.h"
 #include "platform/cairo/pixels.h"
 
@@ -45,7 +45,7 @@ std::optional<UnitBox> ImageDrawnBox(int32_t width, int32_t height, const Drawin
 }
 
 std::unique_ptr<VectorRecording> Record(int32_t width, int32_t height, const Drawing& draw) {
-  auto recording = CairoVectorRecordings().Create(width, height);
+  auto recording = CairoVectorDocuments().Record(width, height);
   if (!recording || !recording->Canvas().BeginDrawing()) return nullptr;
   draw(recording->Canvas());
   recording->Canvas().EndDrawing();
@@ -75,7 +75,7 @@ struct DrawnCase {
   Drawing Draw;
 };
 
-TEST(CairoVectorRecording, FindsTheDrawnBoxAnImageCanvasShows) {
+TEST(CairoVectorDocuments, ARecordingFindsTheDrawnBoxAnImageCanvasShows) {
   PangoFonts fonts;
   const FontHandle serif = fonts.Load("Times New roman", 12, FontItalic);
   const std::vector<DrawnCase> cases = {
@@ -156,17 +156,20 @@ TEST(CairoVectorRecording, FindsTheDrawnBoxAnImageCanvasShows) {
   }
 }
 
-TEST(CairoVectorRecording, ItsCanvasHasTheTargetSizeAndNoPixels) {
-  const auto recording = CairoVectorRecordings().Create(640, 480);
-  ASSERT_TRUE(recording);
-  VectorCanvas& canvas = recording->Canvas();
-  EXPECT_EQ(canvas.Width(), 640);
-  EXPECT_EQ(canvas.Height(), 480);
-  EXPECT_FALSE(canvas.Resize(10, 10));
-  EXPECT_EQ(canvas.Width(), 640);
-  EXPECT_EQ(canvas.DrawnImage(), nullptr);
-  EXPECT_EQ(canvas.Pixels().Data, nullptr);
-  EXPECT_FALSE(CairoVectorRecordings().Create(0, 480));
+TEST(CairoVectorDocuments, TheirCanvasesHaveTheTargetSizeAndNoPixels) {
+  const auto recording = CairoVectorDocuments().Record(640, 480);
+  const auto document = CairoVectorDocuments().Create(VectorFormat::Svg, 640, 480, {10, 10, 100, 50});
+  ASSERT_TRUE(recording && document);
+  for (VectorCanvas* canvas : {&recording->Canvas(), &document->Canvas()}) {
+    EXPECT_EQ(canvas->Width(), 640);
+    EXPECT_EQ(canvas->Height(), 480);
+    EXPECT_FALSE(canvas->Resize(10, 10));
+    EXPECT_EQ(canvas->Width(), 640);
+    EXPECT_EQ(canvas->DrawnImage(), nullptr);
+    EXPECT_EQ(canvas->Pixels().Data, nullptr);
+  }
+  EXPECT_FALSE(CairoVectorDocuments().Record(0, 480));
+  EXPECT_FALSE(CairoVectorDocuments().Create(VectorFormat::Pdf, 640, 480, {0, 0, 0, 10}));
 }
 
 // The start of the document's root element, up to its first '>'.
@@ -175,25 +178,33 @@ std::string SvgRoot(const std::string& svg) {
   return start == std::string::npos ? std::string() : svg.substr(start, svg.find('>', start) - start);
 }
 
-TEST(CairoVectorRecording, WritesAPageOfThePageSizeWithPathsOutlinesAndEmbeddedImages) {
+// A box, a text and an image drawn on a document whose page is part of a 400 x 300 target.
+std::optional<std::string> DrawnDocument(VectorFormat format, const UnitBox& page, const FontHandle& font) {
+  const auto document = CairoVectorDocuments().Create(format, 400, 300, page);
+  if (!document || !document->Canvas().BeginDrawing()) return std::nullopt;
+  VectorCanvas& c = document->Canvas();
+  c.SetColor(0xFF0000FF);
+  c.AddBox(100, 50, 40, 20);
+  c.Fill();
+  c.SetFont(font, 30);
+  c.MoveTo(120, 120);
+  c.AddText("Drawlet");
+  c.Fill();
+  c.MoveTo(200, 200);
+  c.DrawImage(Picture(), 255, 0, 0);
+  c.EndDrawing();
+  std::optional<std::string> bytes = document->Finish();
+  if (document->Finish()) return std::nullopt;
+  return bytes;
+}
+
+TEST(CairoVectorDocuments, WriteOnePageOfThePageSizeWithPathsOutlinesAndEmbeddedImages) {
   PangoFonts fonts;
   const FontHandle sans = fonts.Load("Arial", 12, 0);
-  const auto recording = Record(400, 300, [&](VectorCanvas& c) {
-    c.SetColor(0xFF0000FF);
-    c.AddBox(100, 50, 40, 20);
-    c.Fill();
-    c.SetFont(sans, 30);
-    c.MoveTo(120, 120);
-    c.AddText("Drawlet");
-    c.Fill();
-    c.MoveTo(200, 200);
-    c.DrawImage(Picture(), 255, 0, 0);
-  });
-  ASSERT_TRUE(recording);
   const UnitBox page{90, 40, 250, 190};
 
-  const std::optional<std::string> svg = recording->Document(VectorFormat::Svg, page);
-  ASSERT_TRUE(svg);
+  const std::optional<std::string> svg = DrawnDocument(VectorFormat::Svg, page, sans);
+  ASSERT_TRUE(svg) << "finished once, and only once";
   const std::string root = SvgRoot(*svg);
   EXPECT_NE(root.find("width=\"250px\""), std::string::npos) << root;
   EXPECT_NE(root.find("height=\"190px\""), std::string::npos) << root;
@@ -201,15 +212,15 @@ TEST(CairoVectorRecording, WritesAPageOfThePageSizeWithPathsOutlinesAndEmbeddedI
   EXPECT_EQ(svg->find("<text"), std::string::npos) << "text must be outlines";
   EXPECT_EQ(svg->find("font"), std::string::npos) << "no font is needed";
   EXPECT_NE(svg->find("data:image/png;base64,"), std::string::npos) << "the image is embedded";
+  // The box at (100, 50) of the target is at (10, 10) of the page.
+  EXPECT_NE(svg->find("d=\"M 10 10 L 50 10 L 50 30 L 10 30 Z"), std::string::npos) << *svg;
 
-  const std::optional<std::string> pdf = recording->Document(VectorFormat::Pdf, page);
-  ASSERT_TRUE(pdf);
+  const std::optional<std::string> pdf = DrawnDocument(VectorFormat::Pdf, page, sans);
+  ASSERT_TRUE(pdf) << "finished once, and only once";
   EXPECT_EQ(pdf->rfind("%PDF-", 0), 0u);
   EXPECT_TRUE(std::regex_search(*pdf, std::regex(R"(/MediaBox \[ ?0 0 250 190 ?\])"))) << "no page of 250 x 190";
   EXPECT_EQ(pdf->find("/Font"), std::string::npos) << "text must be outlines";
   EXPECT_NE(pdf->find("/Subtype /Image"), std::string::npos) << "the image is embedded";
-
-  EXPECT_FALSE(recording->Document(VectorFormat::Svg, {0, 0, 0, 10}));
 }
 
 }  // namespace
