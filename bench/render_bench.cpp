@@ -1,5 +1,6 @@
 // A full canvas redraw of generated scenes beside its floor (the same paths drawn straight
-// with cairo), and the command-line export beside rsvg-convert drawing the same scene from SVG.
+// with cairo), the command-line export beside rsvg-convert drawing the same scene from SVG, and
+// the command-line SVG and PDF exports beside the PNG export.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -102,6 +103,9 @@ struct ExportFiles {
   std::string Svg;
   std::string ExportPng;
   std::string RsvgPng;
+  std::string ExportSvg;
+  std::string ExportPdf;
+  std::string ExportSvgPng;
 };
 
 std::filesystem::path BenchFolder() {
@@ -117,6 +121,9 @@ const ExportFiles& TheExportFiles() {
     made.Svg = (made.Folder / "scene.svg").string();
     made.ExportPng = (made.Folder / "export.png").string();
     made.RsvgPng = (made.Folder / "rsvg.png").string();
+    made.ExportSvg = (made.Folder / "export.svg").string();
+    made.ExportPdf = (made.Folder / "export.pdf").string();
+    made.ExportSvgPng = (made.Folder / "export-svg.png").string();
     platform::LocalFiles local;
     local.WriteText(made.Document, WriteDocumentText(SceneOf(ExportShapeCount)));
     local.WriteText(made.Svg, WriteSceneSvg(SceneOf(ExportShapeCount)));
@@ -165,6 +172,20 @@ void CliExport(benchmark::State& state) {
   TimeCommand(state, {DRAWLET_CLI, "export", files.Document, files.ExportPng});
 }
 BENCHMARK(CliExport)->Name("DrawletCliExport")->UseRealTime()->Repetitions(7)
+    ->Unit(benchmark::kMillisecond);
+
+void CliExportSvg(benchmark::State& state) {
+  const ExportFiles& files = TheExportFiles();
+  TimeCommand(state, {DRAWLET_CLI, "export", files.Document, files.ExportSvg});
+}
+BENCHMARK(CliExportSvg)->Name("DrawletCliExportSvg")->UseRealTime()->Repetitions(7)
+    ->Unit(benchmark::kMillisecond);
+
+void CliExportPdf(benchmark::State& state) {
+  const ExportFiles& files = TheExportFiles();
+  TimeCommand(state, {DRAWLET_CLI, "export", files.Document, files.ExportPdf});
+}
+BENCHMARK(CliExportPdf)->Name("DrawletCliExportPdf")->UseRealTime()->Repetitions(7)
     ->Unit(benchmark::kMillisecond);
 
 void RsvgConvert(benchmark::State& state) {
@@ -307,6 +328,40 @@ void PrintExportSummary(const SummaryReporter& reporter) {
   PrintExportComparison();
 }
 
+// The SVG export rasterised by rsvg-convert, against the PNG export of the same scene.
+void PrintSvgExportComparison() {
+  const ExportFiles& files = TheExportFiles();
+  const std::string program = RSVG_CONVERT;
+  if (program.empty() || RunCommand({program, "-o", files.ExportSvgPng, files.ExportSvg}) < 0) return;
+  platform::CairoImages images;
+  const platform::ImageHandle exported = images.Load(files.ExportPng);
+  const platform::ImageHandle fromSvg = images.Load(files.ExportSvgPng);
+  if (!exported || !fromSvg) return;
+  std::printf("  pictures: PNG export %d x %d, SVG export through rsvg-convert %d x %d, %lld pixels differ\n",
+              exported->Width(), exported->Height(), fromSvg->Width(), fromSvg->Height(),
+              static_cast<long long>(DifferingPixels(exported->Pixels(), fromSvg->Pixels())));
+}
+
+void PrintVectorExportSummary(const SummaryReporter& reporter) {
+  const SummaryReporter::Times* png = reporter.Find("DrawletCliExport/");
+  const SummaryReporter::Times* svg = reporter.Find("DrawletCliExportSvg/");
+  const SummaryReporter::Times* pdf = reporter.Find("DrawletCliExportPdf/");
+  if (!png || !svg) return;
+  const double pngWall = Median(png->Seconds), svgWall = Median(svg->Seconds);
+  const double pngCpu = Median(png->CommandCpuSeconds), svgCpu = Median(svg->CommandCpuSeconds);
+  std::printf("\ndrawlet-cli export as SVG and PDF against PNG, %lld shapes, whole commands (medians):\n",
+              static_cast<long long>(ExportShapeCount));
+  std::printf("  export.png %8.1f ms wall, %8.1f ms CPU\n", pngWall * 1e3, pngCpu * 1e3);
+  std::printf("  export.svg %8.1f ms wall, %8.1f ms CPU\n", svgWall * 1e3, svgCpu * 1e3);
+  if (pdf) {
+    std::printf("  export.pdf %8.1f ms wall, %8.1f ms CPU\n", Median(pdf->Seconds) * 1e3,
+                Median(pdf->CommandCpuSeconds) * 1e3);
+  }
+  std::printf("  SVG / PNG: %.3fx wall, %.3fx CPU (target at most 1: %s)\n", svgWall / pngWall, svgCpu / pngCpu,
+              svgWall <= pngWall && svgCpu <= pngCpu ? "met" : "MISSED");
+  PrintSvgExportComparison();
+}
+
 }  // namespace
 }  // namespace drawlet
 
@@ -323,6 +378,7 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   drawlet::PrintRedrawSummary(reporter);
   drawlet::PrintExportSummary(reporter);
+  drawlet::PrintVectorExportSummary(reporter);
   std::error_code ec;
   std::filesystem::remove_all(drawlet::BenchFolder(), ec);
   benchmark::Shutdown();

@@ -8,6 +8,7 @@
 #include "document/session.h"
 #include "platform/cairo/cairo_canvas.h"
 #include "platform/cairo/cairo_images.h"
+#include "platform/cairo/cairo_vector_documents.h"
 #include "platform/cairo/pango_fonts.h"
 #include "platform/local_files.h"
 
@@ -53,6 +54,7 @@ struct BatchSession {
   platform::PangoFonts Fonts;
   platform::CairoImages Images;
   platform::CairoCanvases Canvases;
+  platform::CairoVectorDocuments Documents;
   NullView View;
   Session S{Doc, State, Options, Files, Dialogs, Messages, Fonts, Images, View};
 };

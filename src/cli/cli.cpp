@@ -1,9 +1,12 @@
 #include "cli/cli.h"
 
+#include <optional>
+
 #include "cli/batch_session.h"
 #include "document/document_file_ops.h"
 #include "document/object_ops.h"
 #include "render/image_export.h"
+#include "render/vector_export.h"
 
 namespace drawlet::cli {
 
@@ -13,7 +16,7 @@ constexpr const char* Usage =
     "usage: drawlet-cli resave IN OUT\n"
     "       drawlet-cli merge IN1 IN2 [...] -o OUT\n"
     "       drawlet-cli info IN\n"
-    "       drawlet-cli export IN.txt OUT.png [--crop drawn|camera]\n";
+    "       drawlet-cli export IN.txt OUT.png|OUT.svg|OUT.pdf [--crop drawn|camera]\n";
 
 // A missing input would read as an empty drawing in the editor; batch work refuses it.
 bool CheckReadable(platform::Files& files, const std::string& path, std::ostream& err) {
@@ -109,6 +112,20 @@ void ReadCamera(BatchSession& batch) {
   if (const auto text = batch.Files.ReadText(path)) OptionsFromText(*text, batch.Options);
 }
 
+// SVG or PDF when the output's extension says so in any case; a PNG image otherwise.
+std::optional<platform::VectorFormat> VectorFormatOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  const size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::nullopt;
+  std::string extension = path.substr(dot + 1);
+  for (char& c : extension) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  if (extension == "svg") return platform::VectorFormat::Svg;
+  if (extension == "pdf") return platform::VectorFormat::Pdf;
+  return std::nullopt;
+}
+
 int Export(const std::vector<std::string>& args, std::ostream& err) {
   ExportMode mode = ExportDrawn;
   std::vector<std::string> paths;
@@ -132,9 +149,15 @@ int Export(const std::vector<std::string>& args, std::ostream& err) {
   BatchSession batch(err);
   if (!LoadAll(batch, {paths[0]}, err)) return 1;
   ReadCamera(batch);
-  const std::string out = PngFileName(paths[1]);
-  ExportImage(batch.Doc, batch.State, batch.Options, mode, out, batch.Options.CameraW, batch.Options.CameraH,
-              {batch.Canvases, batch.Images, batch.Messages});
+  const std::optional<platform::VectorFormat> format = VectorFormatOf(paths[1]);
+  const std::string out = format ? paths[1] : PngFileName(paths[1]);
+  if (format) {
+    ExportVector(batch.Doc, batch.State, batch.Options, mode, *format, out, batch.Options.CameraW,
+                 batch.Options.CameraH, {batch.Documents, batch.Files, batch.Messages});
+  } else {
+    ExportImage(batch.Doc, batch.State, batch.Options, mode, out, batch.Options.CameraW, batch.Options.CameraH,
+                {batch.Canvases, batch.Images, batch.Messages});
+  }
   if (batch.Messages.Shown() > 0) return 1;
   if (batch.Files.Kind(out) != platform::PathKind::File) {
     err << "drawlet-cli: nothing exported to " << out << "\n";

@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/image.h"
 #include "platform/vector_canvas.h"
+#include "render/export_scene.h"
 
 namespace drawlet {
 
@@ -19,10 +20,6 @@ enum ExportMode : uint8_t {
 
 inline constexpr const char* ExportDialogTitle = "Save Image...";
 inline constexpr const char* ExportDialogFilter = "png Images|*.png|All Files|*.*";
-
-// The largest render image; a few copies of it must fit in memory at once.
-inline constexpr int32_t MaxExportSide = 16384;
-inline constexpr int64_t MaxExportPixels = int64_t{16384} * 4096;
 
 // The ports an export draws, cuts, saves and reports through.
 struct ExportPorts {

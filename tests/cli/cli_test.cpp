@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include <sys/stat.h>
@@ -185,6 +186,82 @@ TEST_F(CliTest, ExportOfNothingDrawnSavesNothingAndSaysSo) {
   EXPECT_NE(err_.str().find("Nothing to export"), std::string::npos) << err_.str();
   EXPECT_FALSE(fs::exists(dir_ / "out.png"));
   EXPECT_FALSE(fs::exists(dir_ / "Preferences.ini"));
+}
+
+// The page size a written SVG or PDF declares, as "W x H"; "none" for anything else.
+std::string PageSize(const std::string& bytes) {
+  std::smatch match;
+  if (bytes.rfind("<?xml", 0) == 0 &&
+      std::regex_search(bytes, match, std::regex(R"re(<svg[^>]* width="(\d+)px" height="(\d+)px")re"))) {
+    return "svg " + match[1].str() + " x " + match[2].str();
+  }
+  if (bytes.rfind("%PDF-", 0) == 0 && std::regex_search(bytes, match, std::regex(R"(/MediaBox \[ ?0 0 (\d+) (\d+) ?\])"))) {
+    return "pdf " + match[1].str() + " x " + match[2].str();
+  }
+  return "none";
+}
+
+TEST_F(CliTest, ExportWritesSvgOrPdfWhenTheOutputEndsSoInAnyCase) {
+  struct Case {
+    std::string Out;
+    std::vector<std::string> Crop;
+    std::string Written, Page;
+  };
+  const std::vector<Case> cases = {
+      {"out.svg", {}, "out.svg", "svg 40 x 20"},
+      {"OUT.SVG", {"--crop", "drawn"}, "OUT.SVG", "svg 40 x 20"},
+      {"out.Pdf", {}, "out.Pdf", "pdf 40 x 20"},
+      {"out.svg", {"--crop", "camera"}, "out.svg", "svg 1024 x 768"},
+      {"out.pdf", {"--crop", "camera"}, "out.pdf", "pdf 1024 x 768"},
+      {"out.svgz", {}, "out.svgz.png", "none"},
+  };
+  for (const auto& c : cases) {
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    std::vector<std::string> args = {"export", (Data / "box.txt").string(), (dir_ / c.Out).string()};
+    args.insert(args.end(), c.Crop.begin(), c.Crop.end());
+    ASSERT_EQ(Run(args), 0) << c.Out << ": " << err_.str();
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(dir_)) files.push_back(entry.path().filename().string());
+    EXPECT_EQ(files, std::vector<std::string>{c.Written}) << c.Out;
+    EXPECT_EQ(PageSize(ReadFile(dir_ / c.Written)), c.Page) << c.Out;
+  }
+}
+
+TEST_F(CliTest, VectorExportsFailAsImageExportsDoAndWriteNothing) {
+  const auto previous = fs::current_path();
+  fs::current_path(dir_);
+  struct Case {
+    std::string In, Out;
+    std::vector<std::string> Crop;
+    std::string Says;
+  };
+  const std::string box = (Data / "box.txt").string();
+  const std::vector<Case> cases = {
+      {(Data / "empty.txt").string(), "out.svg", {}, "drawlet-cli: Info: Nothing to export: the drawing is empty.\n"},
+      {(Data / "empty.txt").string(), "out.pdf", {}, "drawlet-cli: Info: Nothing to export: the drawing is empty.\n"},
+      {box, "no-such-folder/out.svg", {}, "drawlet-cli: Save image: Cannot save image: no-such-folder/out.svg\n"},
+      {box, "no-such-folder/out.pdf", {}, "drawlet-cli: Save image: Cannot save image: no-such-folder/out.pdf\n"},
+      {box, "big.svg", {"--crop", "camera"},
+       "drawlet-cli: Error: Unable to export an image of 32767 x 32767 pixels: the largest export is 16384 pixels "
+       "on a side and 67108864 pixels in all.\n"},
+      {box, "big.pdf", {"--crop", "camera"},
+       "drawlet-cli: Error: Unable to export an image of 32767 x 32767 pixels: the largest export is 16384 pixels "
+       "on a side and 67108864 pixels in all.\n"},
+  };
+  for (const auto& c : cases) {
+    const bool big = c.Out.rfind("big", 0) == 0;
+    if (big) std::ofstream("Preferences.ini") << R"({"CameraW": 32767, "CameraH": 32767})";
+    std::vector<std::string> args = {"export", c.In, c.Out};
+    args.insert(args.end(), c.Crop.begin(), c.Crop.end());
+    EXPECT_EQ(Run(args), 1) << c.Out;
+    EXPECT_EQ(err_.str(), c.Says) << c.Out;
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(dir_)) files.push_back(entry.path().filename().string());
+    EXPECT_EQ(files, big ? std::vector<std::string>{"Preferences.ini"} : std::vector<std::string>{}) << c.Out;
+    fs::remove(dir_ / "Preferences.ini");
+  }
+  fs::current_path(previous);
 }
 
 TEST_F(CliTest, UsageErrorsExitNonZero) {

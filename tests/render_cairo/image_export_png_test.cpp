@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -13,37 +11,13 @@
 #include "render/image_export.h"
 #include "render/shape_builders.h"
 #include "render_cairo/cairo_scene.h"
+#include "render_cairo/temp_folder.h"
 
 namespace drawlet::cairo_scene {
 namespace {
 
-namespace fs = std::filesystem;
 using fakes::BoxAt;
 using fakes::ObjectWith;
-
-// A folder of its own for each test, removed afterwards.
-class TempFolder {
- public:
-  TempFolder() {
-    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    path_ = fs::temp_directory_path() / ("drawlet_render_cairo_" + std::to_string(::getpid()) + "_" + test);
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TempFolder() { fs::remove_all(path_); }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-  std::vector<std::string> Files() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(path_)) names.push_back(entry.path().filename().string());
-    return names;
-  }
-
- private:
-  fs::path path_;
-};
 
 // The drawing exported as the menu command does, on cairo and the real PNG writer.
 struct CairoExport {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/cairo/cairo_image.h"
+#include "platform/cairo/cairo_surface_canvas.h"
 #include "platform/cairo/far_path.h"
 #include "platform/cairo/pango_face.h"
 
@@ -125,16 +126,18 @@ cairo_surface_t* RegionSurface(cairo_surface_t* target, const PixelBox& box) {
 
 class CairoCanvas final : public VectorCanvas {
  public:
-  CairoCanvas(cairo_surface_t* surface, int64_t background)
+  // Only an image surface has pixels, can be resized and can share its pixels with regions.
+  CairoCanvas(cairo_surface_t* surface, int32_t width, int32_t height, int64_t background)
       : surface_(surface),
         cr_(cairo_create(surface)),
         background_(background),
-        width_(cairo_image_surface_get_width(surface)),
-        height_(cairo_image_surface_get_height(surface)) {}
+        width_(width),
+        height_(height),
+        raster_(cairo_surface_get_type(surface) == CAIRO_SURFACE_TYPE_IMAGE) {}
   // A region of parent's target, which it shares, in a frame of width by height pixels.
   CairoCanvas(cairo_surface_t* region, cairo_surface_t* parent, int64_t background, int32_t width, int32_t height)
       : surface_(region), cr_(cairo_create(region)), background_(background), width_(width), height_(height),
-        parent_(parent) {}
+        raster_(true), parent_(parent) {}
   ~CairoCanvas() override {
     if (layout_ != nullptr) g_object_unref(layout_);
     cairo_destroy(cr_);
@@ -152,7 +155,7 @@ class CairoCanvas final : public VectorCanvas {
   int32_t Height() const override { return height_; }
 
   bool Resize(int32_t width, int32_t height) override {
-    if (parent_ != nullptr) return false;
+    if (!raster_ || parent_ != nullptr) return false;
     cairo_surface_t* surface = MakeSurface(width, height, background_);
     if (surface == nullptr) return false;
     cairo_destroy(cr_);
@@ -165,9 +168,10 @@ class CairoCanvas final : public VectorCanvas {
   }
 
   std::unique_ptr<VectorCanvas> Region(const PixelBox& box) override {
+    if (!raster_ || parent_ != nullptr) return nullptr;
     const PixelBox cut{std::max(box.Left, 0), std::max(box.Top, 0), std::min(box.Right, cairo_image_surface_get_width(surface_)),
                        std::min(box.Bottom, cairo_image_surface_get_height(surface_))};
-    if (parent_ != nullptr || cut.Left >= cut.Right || cut.Top >= cut.Bottom) return nullptr;
+    if (cut.Left >= cut.Right || cut.Top >= cut.Bottom) return nullptr;
     cairo_surface_t* region = RegionSurface(surface_, cut);
     if (region == nullptr) return nullptr;
     return std::make_unique<CairoCanvas>(region, surface_, background_, width_, height_);
@@ -203,6 +207,11 @@ class CairoCanvas final : public VectorCanvas {
     cairo_destroy(cr_);
     cr_ = cairo_create(surface_);
     if (cairo_status(cr_) != CAIRO_STATUS_SUCCESS) return false;
+    // An image clips to itself; a recording or a document page is clipped to the target here.
+    if (!raster_) {
+      cairo_rectangle(cr_, 0, 0, width_, height_);
+      cairo_clip(cr_);
+    }
     cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
     collapsed_ = false;
@@ -436,10 +445,12 @@ class CairoCanvas final : public VectorCanvas {
   }
 
   ImageHandle DrawnImage() const override {
+    if (!raster_) return nullptr;
     return std::make_shared<CairoImage>(cairo_surface_reference(surface_));
   }
 
   PixelRows Pixels() const override {
+    if (!raster_) return {};
     cairo_surface_flush(surface_);
     return {cairo_image_surface_get_data(surface_), Width(), Height(), cairo_image_surface_get_stride(surface_)};
   }
@@ -604,6 +615,7 @@ class CairoCanvas final : public VectorCanvas {
   int64_t background_;
   int32_t width_;
   int32_t height_;
+  bool raster_;
   cairo_surface_t* parent_ = nullptr;
   bool collapsed_ = false;
   bool hasFont_ = false;
@@ -620,7 +632,11 @@ class CairoCanvas final : public VectorCanvas {
 std::unique_ptr<VectorCanvas> CairoCanvases::Create(int32_t width, int32_t height, int64_t background) {
   cairo_surface_t* surface = MakeSurface(width, height, background);
   if (surface == nullptr) return nullptr;
-  return std::make_unique<CairoCanvas>(surface, background);
+  return std::make_unique<CairoCanvas>(surface, width, height, background);
+}
+
+std::unique_ptr<VectorCanvas> CanvasOnSurface(cairo_surface_t* surface, int32_t width, int32_t height) {
+  return std::make_unique<CairoCanvas>(cairo_surface_reference(surface), width, height, 0);
 }
 
 }  // namespace drawlet::platform

@@ -1,0 +1,109 @@
+#include "render/export_scene.h"
+
+#include <algorithm>
+#include <string>
+
+#include "render/drawn_shapes.h"
+#include "render/scene_list.h"
+#include "render/shape_fx.h"
+#include "render/shape_path.h"
+#include "render/shape_style.h"
+
+namespace drawlet {
+
+namespace {
+
+std::string SizeText(int64_t w, int64_t h) { return std::to_string(w) + " x " + std::to_string(h) + " pixels"; }
+
+}  // namespace
+
+ExportTarget ExportTargetOf(const sVdOptions& options, int32_t canvasWidth, int32_t canvasHeight) {
+  // The target reaches the camera's far edge, so a camera away from the origin is never cut off.
+  return {std::max<int32_t>(canvasWidth, std::max<int32_t>(0, options.CameraX) + options.CameraW),
+          std::max<int32_t>(canvasHeight, std::max<int32_t>(0, options.CameraY) + options.CameraH)};
+}
+
+bool ExportTargetFits(const ExportTarget& target, platform::MessageBoxes& messages) {
+  if (target.W <= MaxExportSide && target.H <= MaxExportSide && int64_t{target.W} * target.H <= MaxExportPixels) {
+    return true;
+  }
+  messages.Show("Error",
+                "Unable to export an image of " + SizeText(target.W, target.H) + ": the largest export is " +
+                    std::to_string(MaxExportSide) + " pixels on a side and " + std::to_string(MaxExportPixels) +
+                    " pixels in all.",
+                platform::MessageIcon::Error);
+  return false;
+}
+
+void ReportNoMemory(platform::MessageBoxes& messages, int64_t w, int64_t h) {
+  messages.Show("Error", "Unable to export an image of " + SizeText(w, h) + ": there is not enough memory.",
+                platform::MessageIcon::Error);
+}
+
+void DrawExportScene(const Document& doc, const EditorState& state, platform::VectorCanvas& canvas) {
+  // An image is drawn in bands on every core; a recording or a page, which cannot be shared,
+  // shape by shape.
+  if (canvas.Region({0, 0, 1, 1})) {
+    std::vector<ListedShape> shapes;
+    const ViewBox area = AreaOfPixels({0, 0, canvas.Width(), canvas.Height()}, 1);
+    for (int64_t i = 0; i <= LastIndex(doc.Objects); ++i) {
+      const ObjectLayer& object = doc.Objects[static_cast<size_t>(i)];
+      if (!ObjectIsDrawn(object)) continue;
+      for (int64_t j = 0; j <= LastIndex(object.Shapes); ++j) {
+        const ListedShape listed{i, j, PaintedBox(object.Shapes[static_cast<size_t>(j)], state)};
+        if (listed.Box.Meets(area.MinX, area.MinY, area.MaxX, area.MaxY)) shapes.push_back(listed);
+      }
+    }
+    PaintScene(doc, state, shapes, {0, shapes.size()}, {0, {}}, 1, {}, canvas, SharedRenderWorkers());
+    return;
+  }
+  canvas.ResetTransform();
+  for (int64_t i = 0; i <= LastIndex(doc.Objects); ++i) {
+    const ObjectLayer& object = doc.Objects[static_cast<size_t>(i)];
+    if (!ObjectIsDrawn(object)) continue;
+    for (int64_t j = 0; j <= LastIndex(object.Shapes); ++j) {
+      DrawShapeFxLayer(doc, state, i, j, DepthBack, canvas);
+      AppendShapePath(doc, state, i, j, canvas);
+      PaintShapeStyle(doc, i, j, canvas);
+      DrawShapeFxLayer(doc, state, i, j, DepthFront, canvas);
+    }
+  }
+}
+
+bool DrawExportTarget(const Document& doc, EditorState& state, platform::VectorCanvas& canvas) {
+  const int16_t keptX = state.ViewOffsetX;
+  const int16_t keptY = state.ViewOffsetY;
+  state.ViewOffsetX = 0;
+  state.ViewOffsetY = 0;
+  const bool drawn = canvas.BeginDrawing();
+  if (drawn) {
+    DrawExportScene(doc, state, canvas);
+    canvas.EndDrawing();
+  }
+  state.ViewOffsetX = keptX;
+  state.ViewOffsetY = keptY;
+  return drawn;
+}
+
+std::optional<CropBox> DrawnBox(const platform::Image* image) {
+  if (image == nullptr) return std::nullopt;
+  const int32_t w = image->Width();
+  const int32_t h = image->Height();
+  int64_t minX = w, minY = h, maxX = 0, maxY = 0;
+  bool drawn = false;
+  // Row by row, the order the pixels lie in memory.
+  for (int32_t y = 0; y < h; ++y) {
+    for (int32_t x = 0; x < w; ++x) {
+      if (image->AlphaAt(x, y) == 0) continue;
+      drawn = true;
+      minX = std::min<int64_t>(minX, x);
+      minY = std::min<int64_t>(minY, y);
+      maxX = std::max<int64_t>(maxX, x);
+      maxY = std::max<int64_t>(maxY, y);
+    }
+  }
+  if (!drawn) return std::nullopt;
+  return CropBox{minX, minY, maxX - minX + 1, maxY - minY + 1};
+}
+
+}  // namespace drawlet
