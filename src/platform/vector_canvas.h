@@ -116,12 +116,12 @@ class VectorCanvas {
   // The drawn pixels for display.
   virtual PixelRows Pixels() const = 0;
 
-  // A canvas on the box's part of this target, cut to it, with this canvas's size, coordinates
-  // and background; it draws nothing elsewhere. For a box of whole rows what it draws there is
-  // what this canvas would draw; where a box's side cuts a figure, its antialiased edge may
-  // come out a little otherwise. It may be drawn on from another thread while this canvas draws nothing, and must
-  // be destroyed before this canvas draws again, resizes or goes. Null for an empty box or a target
-  // that cannot be shared.
+  // A canvas for the box's part of this target, cut to it, with this canvas's size, coordinates
+  // and background, starting from this target's pixels: what it draws in the box is what this
+  // canvas would draw there, and when it is destroyed the box's pixels become this target's. It
+  // may be drawn on from another thread, and must be destroyed before this canvas draws again,
+  // resizes or goes; regions whose boxes do not overlap may be drawn on at once. Null for an
+  // empty box or a target that cannot be shared.
   virtual std::unique_ptr<VectorCanvas> Region(const PixelBox& box) = 0;
 };
 

@@ -28,8 +28,11 @@ std::vector<int32_t> BandCuts(const std::vector<ListedShape>& shapes, ShapeRun r
   for (size_t i = run.First; i < run.Last; ++i) {
     const ViewBox& b = shapes[i].Box;
     if (b.Unbounded || b.Empty) continue;
-    const double centre = (b.MinY + b.MaxY) * 0.5 * zoom - box.Top;
-    const auto row = static_cast<int32_t>(std::clamp(centre, 0.0, static_cast<double>(rows)));
+    // The middle of the part of the shape inside the box, so shapes that reach in from above or
+    // below weigh where they paint.
+    const double top = std::max(b.MinY * zoom - box.Top, 0.0);
+    const double bottom = std::min(b.MaxY * zoom - box.Top, static_cast<double>(rows - 1));
+    const auto row = static_cast<int32_t>(std::clamp((top + bottom) * 0.5, 0.0, static_cast<double>(rows - 1)));
     ++centres[static_cast<size_t>(row)];
     ++counted;
   }

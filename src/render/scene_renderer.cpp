@@ -14,9 +14,6 @@ namespace {
 
 using SceneKey = SceneRenderer::SceneKey;
 
-// Rows painted beyond a repainted box and thrown away.
-constexpr int32_t CutMargin = 32;
-
 SceneKey KeyOf(const Document& doc, const EditorState& state, const sVdOptions& options,
                const platform::VectorCanvas& canvas) {
   SceneKey key{canvas.Width(),  canvas.Height(),     options.Zoom,       options.BgColor, options.ShowOnlySel,
@@ -62,14 +59,18 @@ int64_t BytesOf(const std::unique_ptr<platform::VectorCanvas>& image) {
   return image ? int64_t{image->Width()} * image->Height() * 4 : 0;
 }
 
-// The rows of pixels a box of view units may touch at the zoom, cut to the canvas; all of them
-// for a box without bounds.
-platform::PixelBox RowsOf(const ViewBox& box, double zoom, int32_t w, int32_t h) {
+// The pixels a box of view units may touch at the zoom, cut to the canvas; all of them for a box
+// without bounds.
+platform::PixelBox PixelsOf(const ViewBox& box, double zoom, int32_t w, int32_t h) {
   if (box.Empty) return {};
   if (box.Unbounded) return {0, 0, w, h};
   auto cut = [](double v, int32_t limit) { return static_cast<int32_t>(std::clamp(v, 0.0, static_cast<double>(limit))); };
-  // Whole rows, so no figure is cut at a side the full redraw does not cut it at.
-  return {0, cut(std::floor(box.MinY * zoom) - 1, h), w, cut(std::ceil(box.MaxY * zoom) + 2, h)};
+  return {cut(std::floor(box.MinX * zoom) - 1, w), cut(std::floor(box.MinY * zoom) - 1, h),
+          cut(std::ceil(box.MaxX * zoom) + 2, w), cut(std::ceil(box.MaxY * zoom) + 2, h)};
+}
+
+bool Overlap(const platform::PixelBox& a, const platform::PixelBox& b) {
+  return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
 }
 
 ViewBox Joined(ViewBox a, const ViewBox& b) {
@@ -124,7 +125,7 @@ void SceneRenderer::Redraw(Document& doc, EditorState& state, const sVdOptions& 
 }
 
 int64_t SceneRenderer::CachedBytes() const {
-  return BytesOf(scene_) + BytesOf(spare_) + BytesOf(base_) + BytesOf(scratch_);
+  return BytesOf(scene_) + BytesOf(spare_) + BytesOf(base_);
 }
 
 std::unique_ptr<platform::VectorCanvas> SceneRenderer::TakeImage(std::unique_ptr<platform::VectorCanvas> kept,
@@ -223,41 +224,31 @@ bool SceneRenderer::RepaintEdit(const Document& doc, const EditorState& state, c
   for (const size_t k : changingAt_) {
     ListedShape& listed = rest_[k];
     const ViewBox now = PaintedBox(object.Shapes[static_cast<size_t>(listed.Shape)], state);
-    const platform::PixelBox box = RowsOf(Joined(listed.Box, now), zoom, w, h);
+    platform::PixelBox box = PixelsOf(Joined(listed.Box, now), zoom, w, h);
     listed.Box = now;
     if (box.Left >= box.Right || box.Top >= box.Bottom) continue;
-    boxes.push_back(box);
-    area += int64_t{box.Right - box.Left} * (box.Bottom - box.Top);
-  }
-  // Overlapping rows are painted once; rows that cover much of the canvas are cheaper as one.
-  std::sort(boxes.begin(), boxes.end(), [](const platform::PixelBox& a, const platform::PixelBox& b) { return a.Top < b.Top; });
-  std::vector<platform::PixelBox> merged;
-  for (const platform::PixelBox& box : boxes) {
-    if (!merged.empty() && box.Top <= merged.back().Bottom) {
-      merged.back().Bottom = std::max(merged.back().Bottom, box.Bottom);
-    } else {
-      merged.push_back(box);
+    // Overlapping boxes are painted as one.
+    for (auto other = boxes.begin(); other != boxes.end();) {
+      if (!Overlap(*other, box)) {
+        ++other;
+        continue;
+      }
+      box = {std::min(box.Left, other->Left), std::min(box.Top, other->Top), std::max(box.Right, other->Right),
+             std::max(box.Bottom, other->Bottom)};
+      other = boxes.erase(other);
     }
+    boxes.push_back(box);
   }
-  boxes = area * 2 >= int64_t{w} * h ? std::vector<platform::PixelBox>{{0, 0, w, h}} : merged;
-  // cairo may round a figure cut at the bottom or top of a box a little otherwise than the full
-  // redraw does, so each box is painted with a margin on a scratch image and only its own rows
-  // are copied.
-  scratch_ = TakeImage(std::move(scratch_), w, h);
-  if (!scratch_) return false;
+  for (const platform::PixelBox& box : boxes) area += int64_t{box.Right - box.Left} * (box.Bottom - box.Top);
+  // Boxes that cover much of the canvas are cheaper painted as one.
+  if (area * 2 >= int64_t{w} * h) boxes = {{0, 0, w, h}};
+  if (!scene_->BeginDrawing()) return false;
   bool painted = true;
   for (const platform::PixelBox& box : boxes) {
-    const platform::PixelBox padded{0, std::max(0, box.Top - CutMargin), w, std::min(h, box.Bottom + CutMargin)};
-    painted = painted && scratch_->BeginDrawing() &&
-              PaintScene(doc, state, rest_, {0, rest_.size()}, {0, base_->DrawnImage()}, zoom, padded, *scratch_,
-                         workers_);
-    scratch_->EndDrawing();
-    std::unique_ptr<platform::VectorCanvas> rows = scene_->Region(box);
-    painted = painted && rows && rows->BeginDrawing();
-    if (!painted) break;
-    rows->CompositeImage(scratch_->DrawnImage(), 0, 0, platform::ImageBlend::Replace);
-    rows->EndDrawing();
+    painted = painted && PaintScene(doc, state, rest_, {0, rest_.size()}, {0, base_->DrawnImage()}, zoom, box,
+                                    *scene_, workers_);
   }
+  scene_->EndDrawing();
   return painted;
 }
 

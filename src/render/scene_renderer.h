@@ -77,7 +77,6 @@ class SceneRenderer {
   // While shapes change: the background with the shapes drawn before the first of them, and
   // the shapes from it on, with where the changing ones stand in that list.
   std::unique_ptr<platform::VectorCanvas> base_;
-  std::unique_ptr<platform::VectorCanvas> scratch_;  // where a repainted box is painted first
   std::vector<ListedShape> rest_;
   std::vector<size_t> changingAt_;
   bool editKept_ = false;

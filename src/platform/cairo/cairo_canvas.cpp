@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <vector>
 
@@ -101,27 +102,27 @@ PangoLayout* MakeLayout(cairo_t* cr) {
   return layout;
 }
 
-// Keeps the whole target alive while a region surface draws into its pixels.
-const cairo_user_data_key_t ParentKey{};
+// Rows a region draws beyond its box on each side and throws away: where a surface ends cairo
+// may round a figure it cuts a little otherwise, so a region's own rows must lie away from its
+// surface's top and bottom. Its surface spans whole rows for the same reason at the sides.
+constexpr int32_t RegionMargin = 32;
 
-void ReleaseParent(void* parent) { cairo_surface_destroy(static_cast<cairo_surface_t*>(parent)); }
-
-// The part of a target inside the box as a surface of its own over the same pixels, placed by
-// a device offset so that it keeps the target's coordinates.
-cairo_surface_t* RegionSurface(cairo_surface_t* target, const PixelBox& box) {
-  cairo_surface_flush(target);
-  const int stride = cairo_image_surface_get_stride(target);
-  unsigned char* data = cairo_image_surface_get_data(target) + static_cast<ptrdiff_t>(box.Top) * stride +
-                        static_cast<ptrdiff_t>(box.Left) * 4;
-  cairo_surface_t* region =
-      cairo_image_surface_create_for_data(data, CAIRO_FORMAT_ARGB32, box.Right - box.Left, box.Bottom - box.Top, stride);
-  if (cairo_surface_status(region) != CAIRO_STATUS_SUCCESS) {
-    cairo_surface_destroy(region);
-    return nullptr;
+// Copies the rows from top up to bottom and the columns from left up to right between two
+// surfaces of the same width whose first rows are at fromTop and toTop in the target.
+void CopyPixels(cairo_surface_t* from, int32_t fromTop, cairo_surface_t* to, int32_t toTop, const PixelBox& box) {
+  cairo_surface_flush(from);
+  cairo_surface_flush(to);
+  const int fromStride = cairo_image_surface_get_stride(from);
+  const int toStride = cairo_image_surface_get_stride(to);
+  const unsigned char* source = cairo_image_surface_get_data(from);
+  unsigned char* target = cairo_image_surface_get_data(to);
+  const size_t bytes = static_cast<size_t>(box.Right - box.Left) * 4;
+  for (int32_t y = box.Top; y < box.Bottom; ++y) {
+    std::memcpy(target + static_cast<ptrdiff_t>(y - toTop) * toStride + static_cast<ptrdiff_t>(box.Left) * 4,
+                source + static_cast<ptrdiff_t>(y - fromTop) * fromStride + static_cast<ptrdiff_t>(box.Left) * 4,
+                bytes);
   }
-  cairo_surface_set_device_offset(region, -box.Left, -box.Top);
-  cairo_surface_set_user_data(region, &ParentKey, cairo_surface_reference(target), ReleaseParent);
-  return region;
+  cairo_surface_mark_dirty(to);
 }
 
 class CairoCanvas final : public VectorCanvas {
@@ -134,17 +135,18 @@ class CairoCanvas final : public VectorCanvas {
         width_(width),
         height_(height),
         raster_(cairo_surface_get_type(surface) == CAIRO_SURFACE_TYPE_IMAGE) {}
-  // A region of parent's target, which it shares, in a frame of width by height pixels.
-  CairoCanvas(cairo_surface_t* region, cairo_surface_t* parent, int64_t background, int32_t width, int32_t height)
+  // A region for the box of parent's target, in a frame of width by height pixels: its surface
+  // holds the target's rows from regionTop, and the box goes back to the parent when it goes.
+  CairoCanvas(cairo_surface_t* region, int32_t regionTop, cairo_surface_t* parent, const PixelBox& box,
+              int64_t background, int32_t width, int32_t height)
       : surface_(region), cr_(cairo_create(region)), background_(background), width_(width), height_(height),
-        raster_(true), parent_(parent) {}
+        raster_(true), parent_(parent), box_(box), regionTop_(regionTop) {}
   ~CairoCanvas() override {
     if (layout_ != nullptr) g_object_unref(layout_);
     cairo_destroy(cr_);
     if (parent_ != nullptr) {
-      // The parent's own surface must learn that its pixels changed under it.
-      cairo_surface_flush(surface_);
-      cairo_surface_mark_dirty(parent_);
+      CopyPixels(surface_, regionTop_, parent_, 0, box_);
+      cairo_surface_destroy(parent_);
     }
     cairo_surface_destroy(surface_);
   }
@@ -169,12 +171,19 @@ class CairoCanvas final : public VectorCanvas {
 
   std::unique_ptr<VectorCanvas> Region(const PixelBox& box) override {
     if (!raster_ || parent_ != nullptr) return nullptr;
-    const PixelBox cut{std::max(box.Left, 0), std::max(box.Top, 0), std::min(box.Right, cairo_image_surface_get_width(surface_)),
-                       std::min(box.Bottom, cairo_image_surface_get_height(surface_))};
+    const int32_t w = cairo_image_surface_get_width(surface_), h = cairo_image_surface_get_height(surface_);
+    const PixelBox cut{std::max(box.Left, 0), std::max(box.Top, 0), std::min(box.Right, w), std::min(box.Bottom, h)};
     if (cut.Left >= cut.Right || cut.Top >= cut.Bottom) return nullptr;
-    cairo_surface_t* region = RegionSurface(surface_, cut);
-    if (region == nullptr) return nullptr;
-    return std::make_unique<CairoCanvas>(region, surface_, background_, width_, height_);
+    const int32_t top = std::max(0, cut.Top - RegionMargin), bottom = std::min(h, cut.Bottom + RegionMargin);
+    cairo_surface_t* region = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, bottom - top);
+    if (cairo_surface_status(region) != CAIRO_STATUS_SUCCESS) {
+      cairo_surface_destroy(region);
+      return nullptr;
+    }
+    CopyPixels(surface_, 0, region, top, {0, top, w, bottom});
+    cairo_surface_set_device_offset(region, 0, -top);
+    return std::make_unique<CairoCanvas>(region, top, cairo_surface_reference(surface_), cut, background_, width_,
+                                         height_);
   }
 
   void Clear(int64_t rgba) override {
@@ -616,7 +625,9 @@ class CairoCanvas final : public VectorCanvas {
   int32_t width_;
   int32_t height_;
   bool raster_;
-  cairo_surface_t* parent_ = nullptr;
+  cairo_surface_t* parent_ = nullptr;  // a region's target, to which its box goes back
+  PixelBox box_;
+  int32_t regionTop_ = 0;
   bool collapsed_ = false;
   bool hasFont_ = false;
   double sx_ = 1, sy_ = 1;  // the user transform, a scale
