@@ -23,6 +23,9 @@ enum class ImageBlend : uint8_t {
   Over,     // the image is composited source over the target
 };
 
+// How faithfully a region draws where its box cuts a figure.
+enum class RegionEdges : uint8_t { Exact, Cut };
+
 // A 2-D vector drawing service on a raster target the canvas owns. Coordinates are user
 // units, mapped to pixels by the user transform (y points down). Drawing is antialiased and
 // blends source over. Each paint call (Fill, Stroke, StrokeDashed, StrokeDotted, DrawImage)
@@ -117,12 +120,14 @@ class VectorCanvas {
   virtual PixelRows Pixels() const = 0;
 
   // A canvas for the box's part of this target, cut to it, with this canvas's size, coordinates
-  // and background, starting from this target's pixels: what it draws in the box is what this
-  // canvas would draw there, and when it is destroyed the box's pixels become this target's. It
-  // may be drawn on from another thread, and must be destroyed before this canvas draws again,
-  // resizes or goes; regions whose boxes do not overlap may be drawn on at once. Null for an
-  // empty box or a target that cannot be shared.
-  virtual std::unique_ptr<VectorCanvas> Region(const PixelBox& box) = 0;
+  // and background, starting from this target's pixels; when it is destroyed the box's pixels
+  // become this target's. With Exact edges what it draws in the box is what this canvas would
+  // draw there; with Cut edges it draws only the box, which is cheaper, and an antialiased edge
+  // of a figure that a side of the box cuts may come out a little otherwise. It may be drawn on
+  // from another thread, and must be destroyed before this canvas draws again, resizes or goes;
+  // regions whose boxes do not overlap may be drawn on at once. Null for an empty box or a
+  // target that cannot be shared.
+  virtual std::unique_ptr<VectorCanvas> Region(const PixelBox& box, RegionEdges edges) = 0;
 };
 
 // Makes canvases with their own targets.

@@ -43,7 +43,7 @@ void ReportNoMemory(platform::MessageBoxes& messages, int64_t w, int64_t h) {
 void DrawExportScene(const Document& doc, const EditorState& state, platform::VectorCanvas& canvas) {
   // An image is drawn in bands on every core; a recording or a page, which cannot be shared,
   // shape by shape.
-  if (canvas.Region({0, 0, 1, 1})) {
+  if (canvas.Region({0, 0, 1, 1}, platform::RegionEdges::Cut)) {
     std::vector<ListedShape> shapes;
     const ViewBox area = AreaOfPixels({0, 0, canvas.Width(), canvas.Height()}, 1);
     for (int64_t i = 0; i <= LastIndex(doc.Objects); ++i) {

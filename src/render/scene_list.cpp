@@ -14,7 +14,7 @@ namespace drawlet {
 namespace {
 
 // Bands of about this many rows are not worth a thread of their own.
-constexpr int32_t MinBandRows = 32;
+constexpr int32_t MinBandRows = 128;
 
 bool Meets(const ViewBox& box, const ViewBox& area) { return box.Meets(area.MinX, area.MinY, area.MaxX, area.MaxY); }
 
@@ -100,7 +100,7 @@ void PaintRun(const Document& doc, const EditorState& state, const std::vector<L
 
 bool PaintScene(const Document& doc, const EditorState& state, const std::vector<ListedShape>& shapes, ShapeRun run,
                 const Underlay& under, double zoom, const platform::PixelBox& box, platform::VectorCanvas& canvas,
-                RenderWorkers& workers) {
+                RenderWorkers& workers, platform::RegionEdges edges) {
   platform::PixelBox whole = box;
   if (whole.Left >= whole.Right || whole.Top >= whole.Bottom) whole = {0, 0, canvas.Width(), canvas.Height()};
   const bool covers = whole.Left <= 0 && whole.Top <= 0 && whole.Right >= canvas.Width() &&
@@ -108,7 +108,7 @@ bool PaintScene(const Document& doc, const EditorState& state, const std::vector
   const std::vector<int32_t> cuts = BandCuts(shapes, run, whole, zoom, workers.Count());
   std::vector<std::unique_ptr<platform::VectorCanvas>> bands;
   for (size_t k = 0; k + 1 < cuts.size(); ++k) {
-    bands.push_back(canvas.Region({whole.Left, cuts[k], whole.Right, cuts[k + 1]}));
+    bands.push_back(canvas.Region({whole.Left, cuts[k], whole.Right, cuts[k + 1]}, edges));
     if (!bands.back()) break;
   }
   const bool split = !bands.empty() && bands.back() && (bands.size() > 1 || !covers);

@@ -67,6 +67,6 @@ struct Underlay {
 // left with the identity transform.
 bool PaintScene(const Document& doc, const EditorState& state, const std::vector<ListedShape>& shapes, ShapeRun run,
                 const Underlay& under, double zoom, const platform::PixelBox& box, platform::VectorCanvas& canvas,
-                RenderWorkers& workers);
+                RenderWorkers& workers, platform::RegionEdges edges = platform::RegionEdges::Exact);
 
 }  // namespace drawlet

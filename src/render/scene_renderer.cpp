@@ -31,7 +31,7 @@ bool SameButOffset(SceneKey a, const SceneKey& b) {
   return a == b;
 }
 
-bool SharesTarget(platform::VectorCanvas& canvas) { return canvas.Region({0, 0, 1, 1}) != nullptr; }
+bool SharesTarget(platform::VectorCanvas& canvas) { return canvas.Region({0, 0, 1, 1}, platform::RegionEdges::Cut) != nullptr; }
 
 // The drawn shapes of the current object that the change may touch, ascending.
 std::vector<int64_t> ChangingShapes(const Document& doc, const EditorState& state, const sVdOptions& options,
@@ -165,8 +165,13 @@ bool SceneRenderer::PanScene(const Document& doc, const EditorState& state, cons
   bool painted = true;
   for (const platform::PixelBox& strip : strips) {
     const std::vector<ListedShape> shapes = ShapesIn(doc, state, options, strip);
+    // A sideways pan cannot keep every cut edge the full redraw's anyway (cairo cuts figures at
+    // the sides of the canvas with a little rounding), so its strip is drawn the cheap way.
+    const platform::RegionEdges edges = strip.Top == 0 && strip.Bottom == h && strip.Right - strip.Left < w
+                                            ? platform::RegionEdges::Cut
+                                            : platform::RegionEdges::Exact;
     painted = painted && PaintScene(doc, state, shapes, {0, shapes.size()}, {options.BgColor, {}}, 1, strip, *spare_,
-                                    workers_);
+                                    workers_, edges);
   }
   spare_->EndDrawing();
   if (!painted) return false;

@@ -125,6 +125,43 @@ void CopyPixels(cairo_surface_t* from, int32_t fromTop, cairo_surface_t* to, int
   cairo_surface_mark_dirty(to);
 }
 
+// Keeps the whole target alive while a region surface draws straight into its pixels.
+const cairo_user_data_key_t ParentKey{};
+
+void ReleaseParent(void* parent) { cairo_surface_destroy(static_cast<cairo_surface_t*>(parent)); }
+
+// The box of a target as a surface of its own over the same pixels, placed by a device offset so
+// that it keeps the target's coordinates.
+cairo_surface_t* BoxSurface(cairo_surface_t* target, const PixelBox& box) {
+  cairo_surface_flush(target);
+  const int stride = cairo_image_surface_get_stride(target);
+  unsigned char* data = cairo_image_surface_get_data(target) + static_cast<ptrdiff_t>(box.Top) * stride +
+                        static_cast<ptrdiff_t>(box.Left) * 4;
+  cairo_surface_t* region =
+      cairo_image_surface_create_for_data(data, CAIRO_FORMAT_ARGB32, box.Right - box.Left, box.Bottom - box.Top, stride);
+  if (cairo_surface_status(region) != CAIRO_STATUS_SUCCESS) {
+    cairo_surface_destroy(region);
+    return nullptr;
+  }
+  cairo_surface_set_device_offset(region, -box.Left, -box.Top);
+  cairo_surface_set_user_data(region, &ParentKey, cairo_surface_reference(target), ReleaseParent);
+  return region;
+}
+
+// Whole rows of a target with RegionMargin rows to spare, in a surface of their own that starts
+// with the target's pixels and holds the target's row top at its first row.
+cairo_surface_t* RowsSurface(cairo_surface_t* target, int32_t top, int32_t bottom) {
+  const int32_t w = cairo_image_surface_get_width(target);
+  cairo_surface_t* region = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, bottom - top);
+  if (cairo_surface_status(region) != CAIRO_STATUS_SUCCESS) {
+    cairo_surface_destroy(region);
+    return nullptr;
+  }
+  CopyPixels(target, 0, region, top, {0, top, w, bottom});
+  cairo_surface_set_device_offset(region, 0, -top);
+  return region;
+}
+
 class CairoCanvas final : public VectorCanvas {
  public:
   // Only an image surface has pixels, can be resized and can share its pixels with regions.
@@ -135,17 +172,24 @@ class CairoCanvas final : public VectorCanvas {
         width_(width),
         height_(height),
         raster_(cairo_surface_get_type(surface) == CAIRO_SURFACE_TYPE_IMAGE) {}
-  // A region for the box of parent's target, in a frame of width by height pixels: its surface
-  // holds the target's rows from regionTop, and the box goes back to the parent when it goes.
-  CairoCanvas(cairo_surface_t* region, int32_t regionTop, cairo_surface_t* parent, const PixelBox& box,
+  // A region for the box of parent's target, in a frame of width by height pixels. Its surface
+  // either draws into the parent's pixels or holds a copy of the parent's rows from regionTop
+  // whose box goes back to the parent when it goes.
+  CairoCanvas(cairo_surface_t* region, cairo_surface_t* parent, const PixelBox& box, bool copy, int32_t regionTop,
               int64_t background, int32_t width, int32_t height)
       : surface_(region), cr_(cairo_create(region)), background_(background), width_(width), height_(height),
-        raster_(true), parent_(parent), box_(box), regionTop_(regionTop) {}
+        raster_(true), parent_(parent), box_(box), copy_(copy), regionTop_(regionTop) {}
   ~CairoCanvas() override {
     if (layout_ != nullptr) g_object_unref(layout_);
     cairo_destroy(cr_);
     if (parent_ != nullptr) {
-      CopyPixels(surface_, regionTop_, parent_, 0, box_);
+      if (copy_) {
+        CopyPixels(surface_, regionTop_, parent_, 0, box_);
+      } else {
+        // The parent's own surface must learn that its pixels changed under it.
+        cairo_surface_flush(surface_);
+        cairo_surface_mark_dirty(parent_);
+      }
       cairo_surface_destroy(parent_);
     }
     cairo_surface_destroy(surface_);
@@ -169,21 +213,22 @@ class CairoCanvas final : public VectorCanvas {
     return true;
   }
 
-  std::unique_ptr<VectorCanvas> Region(const PixelBox& box) override {
+  std::unique_ptr<VectorCanvas> Region(const PixelBox& box, RegionEdges edges) override {
     if (!raster_ || parent_ != nullptr) return nullptr;
     const int32_t w = cairo_image_surface_get_width(surface_), h = cairo_image_surface_get_height(surface_);
     const PixelBox cut{std::max(box.Left, 0), std::max(box.Top, 0), std::min(box.Right, w), std::min(box.Bottom, h)};
     if (cut.Left >= cut.Right || cut.Top >= cut.Bottom) return nullptr;
-    const int32_t top = std::max(0, cut.Top - RegionMargin), bottom = std::min(h, cut.Bottom + RegionMargin);
-    cairo_surface_t* region = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, bottom - top);
-    if (cairo_surface_status(region) != CAIRO_STATUS_SUCCESS) {
-      cairo_surface_destroy(region);
-      return nullptr;
+    if (edges == RegionEdges::Cut) {
+      cairo_surface_t* region = BoxSurface(surface_, cut);
+      if (region == nullptr) return nullptr;
+      return std::make_unique<CairoCanvas>(region, cairo_surface_reference(surface_), cut, false, 0, background_,
+                                           width_, height_);
     }
-    CopyPixels(surface_, 0, region, top, {0, top, w, bottom});
-    cairo_surface_set_device_offset(region, 0, -top);
-    return std::make_unique<CairoCanvas>(region, top, cairo_surface_reference(surface_), cut, background_, width_,
-                                         height_);
+    const int32_t top = std::max(0, cut.Top - RegionMargin), bottom = std::min(h, cut.Bottom + RegionMargin);
+    cairo_surface_t* region = RowsSurface(surface_, top, bottom);
+    if (region == nullptr) return nullptr;
+    return std::make_unique<CairoCanvas>(region, cairo_surface_reference(surface_), cut, true, top, background_,
+                                         width_, height_);
   }
 
   void Clear(int64_t rgba) override {
@@ -627,6 +672,7 @@ class CairoCanvas final : public VectorCanvas {
   bool raster_;
   cairo_surface_t* parent_ = nullptr;  // a region's target, to which its box goes back
   PixelBox box_;
+  bool copy_ = false;
   int32_t regionTop_ = 0;
   bool collapsed_ = false;
   bool hasFont_ = false;
