@@ -97,7 +97,7 @@ class CairoSurface : public ToolCanvas {
   SceneRenderer renderer_;
 };
 
-enum class Gesture { Move, Scale, Rotate, PointDrag, Creation, Pan };
+enum class Gesture { Move, Scale, Rotate, PointDrag, Creation, CreationOnTop, Pan };
 
 const Document& SceneOf(int64_t shapeCount) {
   static std::map<int64_t, Document> scenes;
@@ -144,7 +144,10 @@ struct PressedEditor {
     Surface = std::make_unique<CairoSurface>(S, *Canvas, Canvases);
     Tools = std::make_unique<ToolContext>(ToolContext{S, Controls, *Surface, Memory, Options.Zoom * 0.01});
     State.Tool = gesture == Gesture::Scale ? ToolScale : gesture == Gesture::Rotate ? ToolRotate : ToolMove;
-    if (gesture == Gesture::Creation) State.Tool = ToolBox;
+    if (gesture == Gesture::Creation || gesture == Gesture::CreationOnTop) State.Tool = ToolBox;
+    // The new shape goes into the first of the four objects, under three quarters of the shapes,
+    // or into the last one, over all of them.
+    if (gesture == Gesture::CreationOnTop) State.CurrentObject = LastIndex(Doc.Objects);
     Press(SceneWidth / 2, SceneHeight / 2);
     if (gesture == Gesture::PointDrag && HasCurrentShape(S)) {
       // A second press on the shape's first point drags that point.
@@ -171,12 +174,13 @@ void DragMove(benchmark::State& state, Gesture gesture) {
     return;
   }
   const uint8_t wanted = gesture == Gesture::PointDrag ? 1 : 2;
-  if (gesture != Gesture::Pan && gesture != Gesture::Creation && editor.State.TransformState != wanted) {
+  const bool creation = gesture == Gesture::Creation || gesture == Gesture::CreationOnTop;
+  if (gesture != Gesture::Pan && !creation && editor.State.TransformState != wanted) {
     state.SkipWithError("the press took no shape for the gesture");
     return;
   }
   // A creation drag's first move makes the shape; the moves after it are the drag.
-  if (gesture == Gesture::Creation) {
+  if (creation) {
     CanvasEvent(*editor.Tools, CanvasAt(platform::ControlEventType::MouseMove, editor.PressX + 3, editor.PressY + 2));
   }
   int32_t step = 0;
@@ -193,6 +197,7 @@ void ScaleDrag(benchmark::State& state) { DragMove(state, Gesture::Scale); }
 void RotateDrag(benchmark::State& state) { DragMove(state, Gesture::Rotate); }
 void PointDrag(benchmark::State& state) { DragMove(state, Gesture::PointDrag); }
 void CreationDrag(benchmark::State& state) { DragMove(state, Gesture::Creation); }
+void CreationDragOnTop(benchmark::State& state) { DragMove(state, Gesture::CreationOnTop); }
 void PanMove(benchmark::State& state) { DragMove(state, Gesture::Pan); }
 
 // 100,000 shapes of which every hundredth stays on the canvas and the others lie far to its right.
@@ -231,6 +236,7 @@ DRAWLET_GESTURE(ScaleDrag);
 DRAWLET_GESTURE(RotateDrag);
 DRAWLET_GESTURE(PointDrag);
 DRAWLET_GESTURE(CreationDrag);
+DRAWLET_GESTURE(CreationDragOnTop);
 BENCHMARK(PanMove)->Arg(10000)->Repetitions(3)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(FullRedraw)->Args({10000, 1})->Args({10000, 2})->Args({1000, 2})->Args({0, 2})->Repetitions(3)->UseRealTime()->Unit(benchmark::kMillisecond);
 
