@@ -31,7 +31,17 @@ std::string ResolvedFamily(const std::string& faceName, bool bold, bool italic) 
   return family;
 }
 
+// Distinct faces are few; a document naming more starts the family list afresh.
+constexpr size_t FamilyCapacity = 256;
+
 }  // namespace
+
+const std::string& PangoFonts::FamilyOf(const std::string& faceName, bool bold, bool italic) {
+  auto key = std::make_tuple(faceName, bold, italic);
+  if (auto found = families_.find(key); found != families_.end()) return found->second;
+  if (families_.size() >= FamilyCapacity) families_.clear();
+  return families_.emplace(std::move(key), ResolvedFamily(faceName, bold, italic)).first->second;
+}
 
 FontHandle PangoFonts::Load(const std::string& faceName, int64_t size, int64_t style) {
   Key key{faceName, size, style};
@@ -41,7 +51,7 @@ FontHandle PangoFonts::Load(const std::string& faceName, int64_t size, int64_t s
   }
   const bool bold = (style & FontBold) != 0, italic = (style & FontItalic) != 0;
   PangoFontDescription* description = pango_font_description_new();
-  pango_font_description_set_family(description, ResolvedFamily(faceName, bold, italic).c_str());
+  pango_font_description_set_family(description, FamilyOf(faceName, bold, italic).c_str());
   pango_font_description_set_weight(description, bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
   pango_font_description_set_style(description, italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
   FontHandle font = std::make_shared<const PangoFace>(faceName, size, style, description);

@@ -27,8 +27,13 @@ class PangoFonts : public Fonts {
   using Key = std::tuple<std::string, int64_t, int64_t>;
   using Recent = std::list<std::pair<Key, FontHandle>>;
 
+  // The family fontconfig draws for a face, bold and italic: a match costs far more than a load,
+  // and does not depend on the size.
+  const std::string& FamilyOf(const std::string& faceName, bool bold, bool italic);
+
   Recent recent_;  // most recently loaded first
   std::map<Key, Recent::iterator> byKey_;
+  std::map<std::tuple<std::string, bool, bool>, std::string> families_;
 };
 
 }  // namespace drawlet::platform
