@@ -5,9 +5,9 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 
+#include "cli/batch_session.h"
 #include "document/editor_view.h"
 #include "document/session.h"
 #include "io/options.h"
@@ -23,16 +23,7 @@
 namespace drawlet {
 namespace {
 
-class NoDialogs : public platform::Dialogs {
- public:
-  std::string OpenFile(const std::string&, const std::string&, const std::string&, int) override { return {}; }
-  std::string SaveFile(const std::string&, const std::string&, const std::string&, int) override { return {}; }
-  std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<int64_t> Color(int64_t) override { return std::nullopt; }
-  std::optional<platform::FontChoice> Font(const platform::FontChoice&) override { return std::nullopt; }
-};
+using cli::NoDialogs;
 
 class NoMessages : public platform::MessageBoxes {
  public:

@@ -5,9 +5,6 @@
 
 #include "render/drawn_shapes.h"
 #include "render/scene_list.h"
-#include "render/shape_fx.h"
-#include "render/shape_path.h"
-#include "render/shape_style.h"
 
 namespace drawlet {
 
@@ -41,33 +38,25 @@ void ReportNoMemory(platform::MessageBoxes& messages, int64_t w, int64_t h) {
 }
 
 void DrawExportScene(const Document& doc, const EditorState& state, platform::VectorCanvas& canvas) {
-  // An image is drawn in bands on every core; a recording or a page, which cannot be shared,
-  // shape by shape.
-  if (canvas.Region({0, 0, 1, 1}, platform::RegionEdges::Cut)) {
-    std::vector<ListedShape> shapes;
-    const ViewBox area = AreaOfPixels({0, 0, canvas.Width(), canvas.Height()}, 1);
-    for (int64_t i = 0; i <= LastIndex(doc.Objects); ++i) {
-      const ObjectLayer& object = doc.Objects[static_cast<size_t>(i)];
-      if (!ObjectIsDrawn(object)) continue;
-      for (int64_t j = 0; j <= LastIndex(object.Shapes); ++j) {
-        const ListedShape listed{i, j, PaintedBox(object.Shapes[static_cast<size_t>(j)], state)};
-        if (listed.Box.Meets(area.MinX, area.MinY, area.MaxX, area.MaxY)) shapes.push_back(listed);
-      }
-    }
-    PaintScene(doc, state, shapes, {0, shapes.size()}, {0, {}}, 1, {}, canvas, SharedRenderWorkers());
-    return;
-  }
-  canvas.ResetTransform();
+  // Every shape of the shown objects, whatever ShowOnlySel says, less those that miss the target.
+  std::vector<ListedShape> shapes;
+  const ViewBox area = AreaOfPixels({0, 0, canvas.Width(), canvas.Height()}, 1);
   for (int64_t i = 0; i <= LastIndex(doc.Objects); ++i) {
     const ObjectLayer& object = doc.Objects[static_cast<size_t>(i)];
     if (!ObjectIsDrawn(object)) continue;
     for (int64_t j = 0; j <= LastIndex(object.Shapes); ++j) {
-      DrawShapeFxLayer(doc, state, i, j, DepthBack, canvas);
-      AppendShapePath(doc, state, i, j, canvas);
-      PaintShapeStyle(doc, i, j, canvas);
-      DrawShapeFxLayer(doc, state, i, j, DepthFront, canvas);
+      const ListedShape listed{i, j, PaintedBox(object.Shapes[static_cast<size_t>(j)], state)};
+      if (listed.Box.Meets(area.MinX, area.MinY, area.MaxX, area.MaxY)) shapes.push_back(listed);
     }
   }
+  // An image is drawn in bands on every core; a recording or a page, which cannot be shared,
+  // in one piece.
+  if (canvas.Region({0, 0, 1, 1}, platform::RegionEdges::Cut)) {
+    PaintScene(doc, state, shapes, {0, shapes.size()}, {0, {}}, 1, {}, canvas, SharedRenderWorkers());
+    return;
+  }
+  canvas.ResetTransform();
+  PaintRun(doc, state, shapes, {0, shapes.size()}, area, canvas);
 }
 
 bool DrawExportTarget(const Document& doc, EditorState& state, platform::VectorCanvas& canvas) {
