@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -15,16 +17,21 @@ struct PixelBox {
   int32_t Top = 0;
   int32_t Right = 0;
   int32_t Bottom = 0;
+
+  bool Empty() const { return Left >= Right || Top >= Bottom; }
+  bool operator==(const PixelBox&) const = default;
 };
+
+// The pixels both boxes hold; empty when they hold none in common.
+inline PixelBox Common(const PixelBox& a, const PixelBox& b) {
+  return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
+}
 
 // How CompositeImage puts an image's pixels on the target.
 enum class ImageBlend : uint8_t {
   Replace,  // the image's pixels take the place of the target's
   Over,     // the image is composited source over the target
 };
-
-// How faithfully a region draws where its box cuts a figure.
-enum class RegionEdges : uint8_t { Exact, Cut };
 
 // A 2-D vector drawing service on a raster target the canvas owns. Coordinates are user
 // units, mapped to pixels by the user transform (y points down). Drawing is antialiased and
@@ -119,15 +126,16 @@ class VectorCanvas {
   // The drawn pixels for display.
   virtual PixelRows Pixels() const = 0;
 
-  // A canvas for the box's part of this target, cut to it, with this canvas's size, coordinates
-  // and background, starting from this target's pixels; when it is destroyed the box's pixels
-  // become this target's. With Exact edges what it draws in the box is what this canvas would
-  // draw there; with Cut edges it draws only the box, which is cheaper, and an antialiased edge
-  // of a figure that a side of the box cuts may come out a little otherwise. It may be drawn on
-  // from another thread, and must be destroyed before this canvas draws again, resizes or goes;
-  // regions whose boxes do not overlap may be drawn on at once. Null for an empty box or a
-  // target that cannot be shared.
-  virtual std::unique_ptr<VectorCanvas> Region(const PixelBox& box, RegionEdges edges) = 0;
+  // A canvas with this canvas's size, coordinates and background that draws the frame's pixels
+  // in a target of its own, which starts with this target's pixels where the frame lies on it;
+  // when it is destroyed the pixels of the box, cut to the frame and to this target, become
+  // this target's. The frame may reach past this target's sides. Where a side of the frame cuts
+  // a figure, the antialiased edges in the rows it is cut in may come out a little otherwise, so
+  // the box's pixels depend on where the frame's sides are, not on where this target's are. It
+  // may be drawn on from another thread, and must be destroyed before this canvas draws again,
+  // resizes or goes; regions whose boxes do not overlap may be drawn on at once. Null for an
+  // empty box or a target that cannot be shared.
+  virtual std::unique_ptr<VectorCanvas> Region(const PixelBox& box, const PixelBox& frame) = 0;
 };
 
 // Makes canvases with their own targets.

@@ -51,8 +51,8 @@ void DrawExportScene(const Document& doc, const EditorState& state, platform::Ve
   }
   // An image is drawn in bands on every core; a recording or a page, which cannot be shared,
   // in one piece.
-  if (canvas.Region({0, 0, 1, 1}, platform::RegionEdges::Cut)) {
-    PaintScene(doc, state, shapes, {0, shapes.size()}, {0, {}}, 1, {}, canvas, SharedRenderWorkers());
+  if (canvas.Region({0, 0, 1, 1}, {0, 0, 1, 1})) {
+    PaintScene(doc, state, shapes, {0, shapes.size()}, {0, {}}, 1, {}, canvas, SharedRenderWorkers(), {});
     return;
   }
   canvas.ResetTransform();

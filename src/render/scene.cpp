@@ -49,7 +49,8 @@ void RedrawCanvas(Document& doc, EditorState& state, const sVdOptions& options, 
   const double zoom = options.Zoom * 0.01;
   std::vector<ListedShape> shapes;
   if (state.HasShapes >= 1) shapes = ListShapes(doc, state, options, AreaOfPixels({0, 0, canvas.Width(), canvas.Height()}, zoom));
-  PaintScene(doc, state, shapes, {0, shapes.size()}, {options.BgColor, {}}, zoom, {}, canvas, workers);
+  PaintScene(doc, state, shapes, {0, shapes.size()}, {options.BgColor, {}}, zoom, {}, canvas, workers,
+             ViewTiles(state, zoom));
   EndFrame(doc, state, options, canvas, view, outcome);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 #include "render/drawn_shapes.h"
 #include "render/shape_fx.h"
@@ -15,6 +16,31 @@ namespace {
 
 // Bands of about this many rows are not worth a thread of their own.
 constexpr int32_t MinBandRows = 128;
+
+// Narrow enough that a small box repaints few pixels of each shape reaching in, wide enough that
+// a full redraw paints few shapes twice.
+constexpr int32_t TileWidth = 64;
+
+// Rows a band draws beyond its own on each side and throws away: where a target ends, cairo may
+// round a figure it cuts a little otherwise in the rows nearby, so a band's rows must lie away
+// from its target's top and bottom.
+constexpr int32_t BandMargin = 32;
+
+int32_t Modulo(int64_t value, int32_t divisor) {
+  return static_cast<int32_t>(((value % divisor) + divisor) % divisor);
+}
+
+// The columns of the tiles that hold the box, each from first up to second.
+std::vector<std::pair<int32_t, int32_t>> TileColumns(const platform::PixelBox& box, int32_t width,
+                                                     const ColumnTiles& tiles) {
+  if (tiles.Width <= 0) return {{0, width}};
+  std::vector<std::pair<int32_t, int32_t>> columns;
+  for (int32_t left = box.Left - Modulo(int64_t{box.Left} - tiles.Phase, tiles.Width); left < box.Right;
+       left += tiles.Width) {
+    columns.emplace_back(left, left + tiles.Width);
+  }
+  return columns;
+}
 
 bool Meets(const ViewBox& box, const ViewBox& area) { return box.Meets(area.MinX, area.MinY, area.MaxX, area.MaxY); }
 
@@ -98,32 +124,43 @@ void PaintRun(const Document& doc, const EditorState& state, const std::vector<L
   }
 }
 
+ColumnTiles ViewTiles(const EditorState& state, double zoom) {
+  return {TileWidth, Modulo(static_cast<int64_t>(std::floor(state.ViewOffsetX * zoom)), TileWidth)};
+}
+
 bool PaintScene(const Document& doc, const EditorState& state, const std::vector<ListedShape>& shapes, ShapeRun run,
                 const Underlay& under, double zoom, const platform::PixelBox& box, platform::VectorCanvas& canvas,
-                RenderWorkers& workers, platform::RegionEdges edges) {
-  platform::PixelBox whole = box;
-  if (whole.Left >= whole.Right || whole.Top >= whole.Bottom) whole = {0, 0, canvas.Width(), canvas.Height()};
-  const bool covers = whole.Left <= 0 && whole.Top <= 0 && whole.Right >= canvas.Width() &&
-                      whole.Bottom >= canvas.Height();
-  const std::vector<int32_t> cuts = BandCuts(shapes, run, whole, zoom, workers.Count());
-  std::vector<std::unique_ptr<platform::VectorCanvas>> bands;
+                RenderWorkers& workers, const ColumnTiles& tiles) {
+  const int32_t w = canvas.Width(), h = canvas.Height();
+  const platform::PixelBox whole = box.Empty() ? platform::PixelBox{0, 0, w, h} : box;
+  const bool covers = whole.Left <= 0 && whole.Top <= 0 && whole.Right >= w && whole.Bottom >= h;
+  const auto columns = TileColumns(whole, w, tiles);
+  // Tiles enough to share out are drawn whole; fewer are cut into bands too.
+  const int bandCount = static_cast<int>(columns.size()) >= 2 * workers.Count() ? 1 : workers.Count();
+  const std::vector<int32_t> cuts = BandCuts(shapes, run, whole, zoom, bandCount);
+  std::vector<platform::PixelBox> pieces;
+  std::vector<std::unique_ptr<platform::VectorCanvas>> regions;
   for (size_t k = 0; k + 1 < cuts.size(); ++k) {
-    bands.push_back(canvas.Region({whole.Left, cuts[k], whole.Right, cuts[k + 1]}, edges));
-    if (!bands.back()) break;
+    for (const auto& [left, right] : columns) {
+      const platform::PixelBox piece{std::max(whole.Left, left), cuts[k], std::min(whole.Right, right), cuts[k + 1]};
+      const platform::PixelBox frame{left, std::max(0, cuts[k] - BandMargin), right,
+                                     std::min(h, cuts[k + 1] + BandMargin)};
+      std::unique_ptr<platform::VectorCanvas> region = canvas.Region(piece, frame);
+      if (!region) {
+        // Only the whole target can be drawn without regions.
+        regions.clear();
+        if (covers) PaintPiece(doc, state, shapes, run, under, zoom, whole, canvas);
+        return covers;
+      }
+      pieces.push_back(piece);
+      regions.push_back(std::move(region));
+    }
   }
-  const bool split = !bands.empty() && bands.back() && (bands.size() > 1 || !covers);
-  if (!split) {
-    bands.clear();
-    // Only the whole target can be drawn without a region.
-    if (covers) PaintPiece(doc, state, shapes, run, under, zoom, whole, canvas);
-    return covers;
-  }
-  workers.Run(static_cast<int>(bands.size()), [&](int k) {
-    platform::VectorCanvas& band = *bands[static_cast<size_t>(k)];
-    if (!band.BeginDrawing()) return;
-    PaintPiece(doc, state, shapes, run, under, zoom,
-               {whole.Left, cuts[static_cast<size_t>(k)], whole.Right, cuts[static_cast<size_t>(k) + 1]}, band);
-    band.EndDrawing();
+  workers.Run(static_cast<int>(regions.size()), [&](int k) {
+    platform::VectorCanvas& region = *regions[static_cast<size_t>(k)];
+    if (!region.BeginDrawing()) return;
+    PaintPiece(doc, state, shapes, run, under, zoom, pieces[static_cast<size_t>(k)], region);
+    region.EndDrawing();
   });
   return true;
 }

@@ -60,13 +60,26 @@ struct Underlay {
   platform::ImageHandle Image;
 };
 
+// Where a paint cuts the canvas's columns into tiles: Width wide, with their sides at Phase
+// modulo Width. A tile is drawn on a target of its own, which reaches past the canvas where the
+// tile does, so that the pixels a tile holds depend only on where the tile is. A Width of 0
+// draws whole rows.
+struct ColumnTiles {
+  int32_t Width = 0;
+  int32_t Phase = 0;
+};
+
+// The tiles of the editor's canvas. At zoom 100 % their sides stay at the same places of the
+// drawing as the view moves, so the pixels a pan keeps are the ones a full redraw paints.
+ColumnTiles ViewTiles(const EditorState& state, double zoom);
+
 // Replaces the pixels of the box (the whole canvas when empty) by the underlay and paints the
-// run over them at the zoom, in bands that the workers draw at once, on a canvas that is not
-// drawing or whose drawing has begun. A canvas that cannot share its target is drawn in one
-// piece, which needs its drawing begun; false when only a part was asked of it. The canvas is
-// left with the identity transform.
+// run over them at the zoom, tile by tile and in bands of rows, which the workers draw at once,
+// on a canvas that is not drawing or whose drawing has begun. A canvas that cannot share its
+// target is drawn in one piece, which needs its drawing begun; false when only a part was asked
+// of it. The canvas is left with the identity transform.
 bool PaintScene(const Document& doc, const EditorState& state, const std::vector<ListedShape>& shapes, ShapeRun run,
                 const Underlay& under, double zoom, const platform::PixelBox& box, platform::VectorCanvas& canvas,
-                RenderWorkers& workers, platform::RegionEdges edges = platform::RegionEdges::Exact);
+                RenderWorkers& workers, const ColumnTiles& tiles);
 
 }  // namespace drawlet

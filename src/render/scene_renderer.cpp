@@ -31,7 +31,7 @@ bool SameButOffset(SceneKey a, const SceneKey& b) {
   return a == b;
 }
 
-bool SharesTarget(platform::VectorCanvas& canvas) { return canvas.Region({0, 0, 1, 1}, platform::RegionEdges::Cut) != nullptr; }
+bool SharesTarget(platform::VectorCanvas& canvas) { return canvas.Region({0, 0, 1, 1}, {0, 0, 1, 1}) != nullptr; }
 
 // The drawn shapes of the current object that the change may touch, ascending.
 std::vector<int64_t> ChangingShapes(const Document& doc, const EditorState& state, const sVdOptions& options,
@@ -119,7 +119,7 @@ void SceneRenderer::Redraw(Document& doc, EditorState& state, const sVdOptions& 
   } else {
     const std::vector<ListedShape> shapes = ShapesIn(doc, state, options, {0, 0, canvas.Width(), canvas.Height()});
     PaintScene(doc, state, shapes, {0, shapes.size()}, {options.BgColor, {}}, options.Zoom * 0.01, {}, canvas,
-               workers_);
+               workers_, ViewTiles(state, options.Zoom * 0.01));
   }
   EndFrame(doc, state, options, canvas, view, outcome);
 }
@@ -144,7 +144,7 @@ void SceneRenderer::DrawScene(const Document& doc, const EditorState& state, con
   if (!sceneKept_) return;
   const std::vector<ListedShape> shapes = ShapesIn(doc, state, options, {0, 0, key.Width, key.Height});
   PaintScene(doc, state, shapes, {0, shapes.size()}, {options.BgColor, {}}, options.Zoom * 0.01, {}, *scene_,
-             workers_);
+             workers_, ViewTiles(state, options.Zoom * 0.01));
   scene_->EndDrawing();
   sceneKey_ = key;
 }
@@ -165,13 +165,8 @@ bool SceneRenderer::PanScene(const Document& doc, const EditorState& state, cons
   bool painted = true;
   for (const platform::PixelBox& strip : strips) {
     const std::vector<ListedShape> shapes = ShapesIn(doc, state, options, strip);
-    // A sideways pan cannot keep every cut edge the full redraw's anyway (cairo cuts figures at
-    // the sides of the canvas with a little rounding), so its strip is drawn the cheap way.
-    const platform::RegionEdges edges = strip.Top == 0 && strip.Bottom == h && strip.Right - strip.Left < w
-                                            ? platform::RegionEdges::Cut
-                                            : platform::RegionEdges::Exact;
     painted = painted && PaintScene(doc, state, shapes, {0, shapes.size()}, {options.BgColor, {}}, 1, strip, *spare_,
-                                    workers_, edges);
+                                    workers_, ViewTiles(state, 1));
   }
   spare_->EndDrawing();
   if (!painted) return false;
@@ -209,10 +204,12 @@ bool SceneRenderer::StartEdit(const Document& doc, const EditorState& state, con
   base_ = TakeImage(std::move(base_), key.Width, key.Height);
   scene_ = TakeImage(std::move(scene_), key.Width, key.Height);
   if (!base_ || !scene_ || !base_->BeginDrawing()) return false;
-  PaintScene(doc, state, before, {0, before.size()}, {options.BgColor, {}}, zoom, {}, *base_, workers_);
+  PaintScene(doc, state, before, {0, before.size()}, {options.BgColor, {}}, zoom, {}, *base_, workers_,
+             ViewTiles(state, zoom));
   base_->EndDrawing();
   if (!scene_->BeginDrawing()) return false;
-  PaintScene(doc, state, rest_, {0, rest_.size()}, {0, base_->DrawnImage()}, zoom, {}, *scene_, workers_);
+  PaintScene(doc, state, rest_, {0, rest_.size()}, {0, base_->DrawnImage()}, zoom, {}, *scene_, workers_,
+             ViewTiles(state, zoom));
   scene_->EndDrawing();
   sceneKept_ = editKept_ = true;
   return true;
@@ -251,7 +248,7 @@ bool SceneRenderer::RepaintEdit(const Document& doc, const EditorState& state, c
   bool painted = true;
   for (const platform::PixelBox& box : boxes) {
     painted = painted && PaintScene(doc, state, rest_, {0, rest_.size()}, {0, base_->DrawnImage()}, zoom, box,
-                                    *scene_, workers_);
+                                    *scene_, workers_, ViewTiles(state, zoom));
   }
   scene_->EndDrawing();
   return painted;

@@ -249,7 +249,7 @@ class BlankCanvas : public platform::VectorCanvas {
   void DiscardPath() override {}
   platform::ImageHandle DrawnImage() const override { return std::make_shared<FakeImage>(width_, height_); }
   platform::PixelRows Pixels() const override { return {}; }
-  std::unique_ptr<platform::VectorCanvas> Region(const platform::PixelBox&, platform::RegionEdges) override { return nullptr; }
+  std::unique_ptr<platform::VectorCanvas> Region(const platform::PixelBox&, const platform::PixelBox&) override { return nullptr; }
 
  private:
   int32_t width_, height_;

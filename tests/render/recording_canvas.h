@@ -82,7 +82,7 @@ class RecordingCanvas : public platform::VectorCanvas {
   platform::ImageHandle DrawnImage() const override;
   platform::PixelRows Pixels() const override { return {}; }
   // Draws only as a whole.
-  std::unique_ptr<platform::VectorCanvas> Region(const platform::PixelBox&, platform::RegionEdges) override { return nullptr; }
+  std::unique_ptr<platform::VectorCanvas> Region(const platform::PixelBox&, const platform::PixelBox&) override { return nullptr; }
 
  private:
   struct Point {

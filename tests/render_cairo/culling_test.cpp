@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "render/scene_list.h"
 #include "render/shape_builders.h"
 #include "render_cairo/cairo_scene.h"
 #include "render/shape_fx.h"
@@ -17,21 +18,28 @@ using cairo_scene::CairoScene;
 constexpr int32_t CanvasW = 100;
 constexpr int32_t CanvasH = 80;
 
-// The drawing painted shape by shape with nothing left out, as the scene drew before it culled.
+// The drawing painted shape by shape with nothing left out, in the redraw's tiles, as the
+// scene drew before it culled.
 std::unique_ptr<platform::VectorCanvas> PaintEverything(const CairoScene& scene) {
   auto canvas = platform::CairoCanvases().Create(CanvasW, CanvasH, 0);
-  canvas->BeginDrawing();
   const double zoom = scene.Options.Zoom * 0.01;
-  canvas->Scale(zoom, zoom);
-  for (int64_t i = 0; i <= LastIndex(scene.Doc.Objects); ++i) {
-    for (int64_t j = 0; j <= LastIndex(scene.Doc.Objects[static_cast<size_t>(i)].Shapes); ++j) {
-      DrawShapeFxLayer(scene.Doc, scene.State, i, j, DepthBack, *canvas);
-      AppendShapePath(scene.Doc, scene.State, i, j, *canvas);
-      PaintShapeStyle(scene.Doc, i, j, *canvas);
-      DrawShapeFxLayer(scene.Doc, scene.State, i, j, DepthFront, *canvas);
+  const ColumnTiles tiles = ViewTiles(scene.State, zoom);
+  for (int32_t left = tiles.Phase - tiles.Width; left < CanvasW; left += tiles.Width) {
+    const auto tile = canvas->Region({left, 0, left + tiles.Width, CanvasH}, {left, 0, left + tiles.Width, CanvasH});
+    if (!tile) continue;
+    tile->BeginDrawing();
+    tile->Clear(scene.Options.BgColor);
+    tile->Scale(zoom, zoom);
+    for (int64_t i = 0; i <= LastIndex(scene.Doc.Objects); ++i) {
+      for (int64_t j = 0; j <= LastIndex(scene.Doc.Objects[static_cast<size_t>(i)].Shapes); ++j) {
+        DrawShapeFxLayer(scene.Doc, scene.State, i, j, DepthBack, *tile);
+        AppendShapePath(scene.Doc, scene.State, i, j, *tile);
+        PaintShapeStyle(scene.Doc, i, j, *tile);
+        DrawShapeFxLayer(scene.Doc, scene.State, i, j, DepthFront, *tile);
+      }
     }
+    tile->EndDrawing();
   }
-  canvas->EndDrawing();
   return canvas;
 }
 

@@ -102,14 +102,10 @@ PangoLayout* MakeLayout(cairo_t* cr) {
   return layout;
 }
 
-// Rows a region draws beyond its box on each side and throws away: where a surface ends cairo
-// may round a figure it cuts a little otherwise, so a region's own rows must lie away from its
-// surface's top and bottom. Its surface spans whole rows for the same reason at the sides.
-constexpr int32_t RegionMargin = 32;
-
-// Copies the rows from top up to bottom and the columns from left up to right between two
-// surfaces of the same width whose first rows are at fromTop and toTop in the target.
-void CopyPixels(cairo_surface_t* from, int32_t fromTop, cairo_surface_t* to, int32_t toTop, const PixelBox& box) {
+// Copies the box, in the target's pixels, between two surfaces whose first pixels stand at
+// (fromLeft, fromTop) and (toLeft, toTop) of the target.
+void CopyPixels(cairo_surface_t* from, int32_t fromLeft, int32_t fromTop, cairo_surface_t* to, int32_t toLeft,
+                int32_t toTop, const PixelBox& box) {
   cairo_surface_flush(from);
   cairo_surface_flush(to);
   const int fromStride = cairo_image_surface_get_stride(from);
@@ -118,8 +114,9 @@ void CopyPixels(cairo_surface_t* from, int32_t fromTop, cairo_surface_t* to, int
   unsigned char* target = cairo_image_surface_get_data(to);
   const size_t bytes = static_cast<size_t>(box.Right - box.Left) * 4;
   for (int32_t y = box.Top; y < box.Bottom; ++y) {
-    std::memcpy(target + static_cast<ptrdiff_t>(y - toTop) * toStride + static_cast<ptrdiff_t>(box.Left) * 4,
-                source + static_cast<ptrdiff_t>(y - fromTop) * fromStride + static_cast<ptrdiff_t>(box.Left) * 4,
+    std::memcpy(target + static_cast<ptrdiff_t>(y - toTop) * toStride + static_cast<ptrdiff_t>(box.Left - toLeft) * 4,
+                source + static_cast<ptrdiff_t>(y - fromTop) * fromStride +
+                    static_cast<ptrdiff_t>(box.Left - fromLeft) * 4,
                 bytes);
   }
   cairo_surface_mark_dirty(to);
@@ -148,17 +145,19 @@ cairo_surface_t* BoxSurface(cairo_surface_t* target, const PixelBox& box) {
   return region;
 }
 
-// Whole rows of a target with RegionMargin rows to spare, in a surface of their own that starts
-// with the target's pixels and holds the target's row top at its first row.
-cairo_surface_t* RowsSurface(cairo_surface_t* target, int32_t top, int32_t bottom) {
-  const int32_t w = cairo_image_surface_get_width(target);
-  cairo_surface_t* region = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, bottom - top);
+// The frame of a target as a surface of its own, which starts with the target's pixels where
+// the frame lies on it and keeps the target's coordinates.
+cairo_surface_t* FrameSurface(cairo_surface_t* target, const PixelBox& frame) {
+  cairo_surface_t* region = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, frame.Right - frame.Left,
+                                                       frame.Bottom - frame.Top);
   if (cairo_surface_status(region) != CAIRO_STATUS_SUCCESS) {
     cairo_surface_destroy(region);
     return nullptr;
   }
-  CopyPixels(target, 0, region, top, {0, top, w, bottom});
-  cairo_surface_set_device_offset(region, 0, -top);
+  const PixelBox whole{0, 0, cairo_image_surface_get_width(target), cairo_image_surface_get_height(target)};
+  const PixelBox shared = Common(frame, whole);
+  if (!shared.Empty()) CopyPixels(target, 0, 0, region, frame.Left, frame.Top, shared);
+  cairo_surface_set_device_offset(region, -frame.Left, -frame.Top);
   return region;
 }
 
@@ -173,18 +172,18 @@ class CairoCanvas final : public VectorCanvas {
         height_(height),
         raster_(cairo_surface_get_type(surface) == CAIRO_SURFACE_TYPE_IMAGE) {}
   // A region for the box of parent's target, in a frame of width by height pixels. Its surface
-  // either draws into the parent's pixels or holds a copy of the parent's rows from regionTop
-  // whose box goes back to the parent when it goes.
-  CairoCanvas(cairo_surface_t* region, cairo_surface_t* parent, const PixelBox& box, bool copy, int32_t regionTop,
-              int64_t background, int32_t width, int32_t height)
+  // either draws into the parent's pixels or holds a copy of the parent's pixels from (copyLeft,
+  // copyTop) on whose box goes back to the parent when it goes.
+  CairoCanvas(cairo_surface_t* region, cairo_surface_t* parent, const PixelBox& box, bool copy, int32_t copyLeft,
+              int32_t copyTop, int64_t background, int32_t width, int32_t height)
       : surface_(region), cr_(cairo_create(region)), background_(background), width_(width), height_(height),
-        raster_(true), parent_(parent), box_(box), copy_(copy), regionTop_(regionTop) {}
+        raster_(true), parent_(parent), box_(box), copy_(copy), copyLeft_(copyLeft), copyTop_(copyTop) {}
   ~CairoCanvas() override {
     if (layout_ != nullptr) g_object_unref(layout_);
     cairo_destroy(cr_);
     if (parent_ != nullptr) {
       if (copy_) {
-        CopyPixels(surface_, regionTop_, parent_, 0, box_);
+        CopyPixels(surface_, copyLeft_, copyTop_, parent_, 0, 0, box_);
       } else {
         // The parent's own surface must learn that its pixels changed under it.
         cairo_surface_flush(surface_);
@@ -213,22 +212,17 @@ class CairoCanvas final : public VectorCanvas {
     return true;
   }
 
-  std::unique_ptr<VectorCanvas> Region(const PixelBox& box, RegionEdges edges) override {
-    if (!raster_ || parent_ != nullptr) return nullptr;
-    const int32_t w = cairo_image_surface_get_width(surface_), h = cairo_image_surface_get_height(surface_);
-    const PixelBox cut{std::max(box.Left, 0), std::max(box.Top, 0), std::min(box.Right, w), std::min(box.Bottom, h)};
-    if (cut.Left >= cut.Right || cut.Top >= cut.Bottom) return nullptr;
-    if (edges == RegionEdges::Cut) {
-      cairo_surface_t* region = BoxSurface(surface_, cut);
-      if (region == nullptr) return nullptr;
-      return std::make_unique<CairoCanvas>(region, cairo_surface_reference(surface_), cut, false, 0, background_,
-                                           width_, height_);
-    }
-    const int32_t top = std::max(0, cut.Top - RegionMargin), bottom = std::min(h, cut.Bottom + RegionMargin);
-    cairo_surface_t* region = RowsSurface(surface_, top, bottom);
+  std::unique_ptr<VectorCanvas> Region(const PixelBox& box, const PixelBox& frame) override {
+    if (!raster_ || parent_ != nullptr || frame.Empty()) return nullptr;
+    const PixelBox whole{0, 0, cairo_image_surface_get_width(surface_), cairo_image_surface_get_height(surface_)};
+    const PixelBox cut = Common(Common(box, frame), whole);
+    if (cut.Empty()) return nullptr;
+    // A frame that is the box itself is drawn straight into the target's pixels.
+    const bool copy = !(frame == cut);
+    cairo_surface_t* region = copy ? FrameSurface(surface_, frame) : BoxSurface(surface_, cut);
     if (region == nullptr) return nullptr;
-    return std::make_unique<CairoCanvas>(region, cairo_surface_reference(surface_), cut, true, top, background_,
-                                         width_, height_);
+    return std::make_unique<CairoCanvas>(region, cairo_surface_reference(surface_), cut, copy, frame.Left, frame.Top,
+                                         background_, width_, height_);
   }
 
   void Clear(int64_t rgba) override {
@@ -673,7 +667,8 @@ class CairoCanvas final : public VectorCanvas {
   cairo_surface_t* parent_ = nullptr;  // a region's target, to which its box goes back
   PixelBox box_;
   bool copy_ = false;
-  int32_t regionTop_ = 0;
+  int32_t copyLeft_ = 0;
+  int32_t copyTop_ = 0;
   bool collapsed_ = false;
   bool hasFont_ = false;
   double sx_ = 1, sy_ = 1;  // the user transform, a scale

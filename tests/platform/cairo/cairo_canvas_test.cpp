@@ -497,5 +497,61 @@ TEST(CairoCanvasTest, DrawnImageSharesTheCanvasPixels) {
   EXPECT_EQ(drawn->AlphaAt(200, 15), 0);
 }
 
+// A translucent triangle whose long edges cross the left side of the target, shifted by dx.
+void CrossingTriangle(VectorCanvas& canvas, double dx) {
+  canvas.SetColor(Rgba(200, 30, 30, 170));
+  canvas.MoveTo(dx - 80.3, 20.7);
+  canvas.LineTo(dx + 150.2, 50.1);
+  canvas.LineTo(dx + 60.6, 110.9);
+  canvas.Fill();
+}
+
+// A region draws as a target of its frame's size would, even where the frame reaches past the
+// target, and gives back only its box within the frame.
+TEST(CairoCanvasTest, ARegionDrawsItsFrameAndGivesBackItsBox) {
+  const PixelBox box{10, 5, 190, 115};
+  const PixelBox frame{-64, 0, 128, 120};
+  auto target = Blank();
+  target->Clear(Blue);
+  target->EndDrawing();
+  {
+    const auto region = target->Region(box, frame);
+    ASSERT_NE(region, nullptr);
+    EXPECT_EQ(region->Width(), 200);
+    ASSERT_TRUE(region->BeginDrawing());
+    CrossingTriangle(*region, 0);
+    region->EndDrawing();
+  }
+  auto alone = Blank(frame.Right - frame.Left, frame.Bottom - frame.Top);
+  alone->Clear(Blue);
+  CrossingTriangle(*alone, -frame.Left);
+  alone->EndDrawing();
+  int64_t painted = 0;
+  for (int32_t y = 0; y < 120; ++y) {
+    for (int32_t x = 0; x < 200; ++x) {
+      const PixelBox back = Common(box, frame);
+      const bool inBox = x >= back.Left && x < back.Right && y >= back.Top && y < back.Bottom;
+      const Argb got = PixelAt(*target, x, y);
+      const Argb want = inBox ? PixelAt(*alone, x - frame.Left, y - frame.Top) : Argb{255, 0, 0, 255};
+      ASSERT_TRUE(got.A == want.A && got.R == want.R && got.G == want.G && got.B == want.B)
+          << "pixel (" << x << ", " << y << ") is " << got.A << "," << got.R << "," << got.G << "," << got.B
+          << " instead of " << want.A << "," << want.R << "," << want.G << "," << want.B;
+      painted += inBox && got.R > 0 ? 1 : 0;
+    }
+  }
+  EXPECT_GT(painted, 1000);
+}
+
+TEST(CairoCanvasTest, RegionsNeedABoxOnTheTargetAndAFrame) {
+  auto target = Blank();
+  target->EndDrawing();
+  EXPECT_EQ(target->Region({200, 0, 220, 10}, {200, 0, 220, 10}), nullptr);
+  EXPECT_EQ(target->Region({0, 0, 10, 10}, {20, 0, 30, 10}), nullptr);
+  EXPECT_EQ(target->Region({0, 0, 10, 10}, {}), nullptr);
+  const auto region = target->Region({0, 0, 10, 10}, {0, 0, 10, 10});
+  ASSERT_NE(region, nullptr);
+  EXPECT_EQ(region->Region({0, 0, 5, 5}, {0, 0, 5, 5}), nullptr);
+}
+
 }  // namespace
 }  // namespace drawlet::platform
