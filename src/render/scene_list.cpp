@@ -24,7 +24,7 @@ constexpr int32_t TileWidth = 64;
 // Rows a band draws beyond its own on each side and throws away: where a target ends, cairo may
 // round a figure it cuts a little otherwise in the rows nearby, so a band's rows must lie away
 // from its target's top and bottom.
-constexpr int32_t BandMargin = 32;
+constexpr int32_t BandMargin = 16;
 
 int32_t Modulo(int64_t value, int32_t divisor) {
   return static_cast<int32_t>(((value % divisor) + divisor) % divisor);
