@@ -19,7 +19,7 @@ constexpr int32_t MinBandRows = 128;
 
 // Narrow enough that a small box repaints few pixels of each shape reaching in, wide enough that
 // a full redraw paints few shapes twice.
-constexpr int32_t TileWidth = 64;
+constexpr int32_t TileWidth = 128;
 
 // Rows a band draws beyond its own on each side and throws away: where a target ends, cairo may
 // round a figure it cuts a little otherwise in the rows nearby, so a band's rows must lie away
