@@ -78,6 +78,14 @@ std::vector<int32_t> BandCuts(const std::vector<ListedShape>& shapes, ShapeRun r
   return cuts;
 }
 
+int64_t ShapesMeeting(const std::vector<ListedShape>& shapes, ShapeRun run, const platform::PixelBox& piece,
+                      double zoom) {
+  const ViewBox area = AreaOfPixels(piece, zoom);
+  int64_t count = 0;
+  for (size_t k = run.First; k < run.Last; ++k) count += Meets(shapes[k].Box, area) ? 1 : 0;
+  return count;
+}
+
 void PaintPiece(const Document& doc, const EditorState& state, const std::vector<ListedShape>& shapes, ShapeRun run,
                 const Underlay& under, double zoom, const platform::PixelBox& piece, platform::VectorCanvas& canvas) {
   canvas.ResetTransform();
@@ -156,10 +164,15 @@ bool PaintScene(const Document& doc, const EditorState& state, const std::vector
       regions.push_back(std::move(region));
     }
   }
-  workers.Run(static_cast<int>(regions.size()), [&](int k) {
-    platform::VectorCanvas& region = *regions[static_cast<size_t>(k)];
+  // The busiest pieces go first, so that no worker is left with a big one at the end.
+  std::vector<std::pair<int64_t, size_t>> order;
+  for (size_t k = 0; k < pieces.size(); ++k) order.emplace_back(-ShapesMeeting(shapes, run, pieces[k], zoom), k);
+  std::sort(order.begin(), order.end());
+  workers.Run(static_cast<int>(order.size()), [&](int n) {
+    const size_t k = order[static_cast<size_t>(n)].second;
+    platform::VectorCanvas& region = *regions[k];
     if (!region.BeginDrawing()) return;
-    PaintPiece(doc, state, shapes, run, under, zoom, pieces[static_cast<size_t>(k)], region);
+    PaintPiece(doc, state, shapes, run, under, zoom, pieces[k], region);
     region.EndDrawing();
   });
   return true;
