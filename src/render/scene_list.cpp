@@ -164,9 +164,13 @@ bool PaintScene(const Document& doc, const EditorState& state, const std::vector
       regions.push_back(std::move(region));
     }
   }
-  // The busiest pieces go first, so that no worker is left with a big one at the end.
+  // The busiest pieces go first, so that no worker is left with a big one at the end; with no
+  // more pieces than workers the order does not matter.
   std::vector<std::pair<int64_t, size_t>> order;
-  for (size_t k = 0; k < pieces.size(); ++k) order.emplace_back(-ShapesMeeting(shapes, run, pieces[k], zoom), k);
+  const bool ordered = static_cast<int>(pieces.size()) > workers.Count();
+  for (size_t k = 0; k < pieces.size(); ++k) {
+    order.emplace_back(ordered ? -ShapesMeeting(shapes, run, pieces[k], zoom) : 0, k);
+  }
   std::sort(order.begin(), order.end());
   workers.Run(static_cast<int>(order.size()), [&](int n) {
     const size_t k = order[static_cast<size_t>(n)].second;
