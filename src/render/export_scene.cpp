@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "render/drawn_shapes.h"
 #include "render/scene_list.h"
 
 namespace drawlet {
@@ -39,19 +38,13 @@ void ReportNoMemory(platform::MessageBoxes& messages, int64_t w, int64_t h) {
 
 void DrawExportScene(const Document& doc, const EditorState& state, platform::VectorCanvas& canvas) {
   // Every shape of the shown objects, whatever ShowOnlySel says, less those that miss the target.
-  std::vector<ListedShape> shapes;
+  sVdOptions everyShape;
+  everyShape.ShowOnlySel = 0;
   const ViewBox area = AreaOfPixels({0, 0, canvas.Width(), canvas.Height()}, 1);
-  for (int64_t i = 0; i <= LastIndex(doc.Objects); ++i) {
-    const ObjectLayer& object = doc.Objects[static_cast<size_t>(i)];
-    if (!ObjectIsDrawn(object)) continue;
-    for (int64_t j = 0; j <= LastIndex(object.Shapes); ++j) {
-      const ListedShape listed{i, j, PaintedBox(object.Shapes[static_cast<size_t>(j)], state)};
-      if (listed.Box.Meets(area.MinX, area.MinY, area.MaxX, area.MaxY)) shapes.push_back(listed);
-    }
-  }
+  const std::vector<ListedShape> shapes = ListShapes(doc, state, everyShape, area);
   // An image is drawn in bands on every core; a recording or a page, which cannot be shared,
   // in one piece.
-  if (canvas.Region({0, 0, 1, 1}, {0, 0, 1, 1})) {
+  if (SharesTarget(canvas)) {
     PaintScene(doc, state, shapes, {0, shapes.size()}, {0, {}}, 1, {}, canvas, SharedRenderWorkers(), {});
     return;
   }

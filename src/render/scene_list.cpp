@@ -132,6 +132,8 @@ void PaintRun(const Document& doc, const EditorState& state, const std::vector<L
   }
 }
 
+bool SharesTarget(platform::VectorCanvas& canvas) { return canvas.Region({0, 0, 1, 1}, {0, 0, 1, 1}) != nullptr; }
+
 ColumnTiles ViewTiles(const EditorState& state, double zoom) {
   return {TileWidth, Modulo(static_cast<int64_t>(std::floor(state.ViewOffsetX * zoom)), TileWidth)};
 }

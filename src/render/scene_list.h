@@ -73,6 +73,9 @@ struct ColumnTiles {
 // drawing as the view moves, so the pixels a pan keeps are the ones a full redraw paints.
 ColumnTiles ViewTiles(const EditorState& state, double zoom);
 
+// Whether the canvas can lend its pixels to regions, which only a raster target can.
+bool SharesTarget(platform::VectorCanvas& canvas);
+
 // Replaces the pixels of the box (the whole canvas when empty) by the underlay and paints the
 // run over them at the zoom, tile by tile and in bands of rows, which the workers draw at once,
 // on a canvas that is not drawing or whose drawing has begun. A canvas that cannot share its

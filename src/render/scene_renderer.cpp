@@ -31,8 +31,6 @@ bool SameButOffset(SceneKey a, const SceneKey& b) {
   return a == b;
 }
 
-bool SharesTarget(platform::VectorCanvas& canvas) { return canvas.Region({0, 0, 1, 1}, {0, 0, 1, 1}) != nullptr; }
-
 // The drawn shapes of the current object that the change may touch, ascending.
 std::vector<int64_t> ChangingShapes(const Document& doc, const EditorState& state, const sVdOptions& options,
                                     CanvasChange change) {
